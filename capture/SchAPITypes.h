@@ -287,8 +287,8 @@ using TSchAPI_QuerySchPartUniqueId = int32_t(TESSELLON_STDCALL*)(uint8_t Mode, T
 using TSchAPI_QueryPrimitive = int32_t(TESSELLON_STDCALL*)(uint8_t Mode, TSchHandle Object, uint8_t* Kind, int32_t* X,
                                                            int32_t* Y, int32_t* Color, uint8_t* Selection);
 using TSchAPI_QueryArc = int32_t(TESSELLON_STDCALL*)(uint8_t Mode, TSchHandle Object, int32_t* X, int32_t* Y,
-                                                     int32_t* Radius, uint8_t* LineWidth, TReal48* StartAngle,
-                                                     TReal48* EndAngle, int32_t* Color, uint8_t* Selection);
+                                                     int32_t* Radius, uint8_t* LineWidth, uint8_t* StartAngle,
+                                                     uint8_t* EndAngle, int32_t* Color, uint8_t* Selection);
 // Beziers, buses and wires.
 using TSchAPI_QueryLineObject = int32_t(TESSELLON_STDCALL*)(uint8_t Mode, TSchHandle Object, uint8_t* LineWidth,
                                                             int32_t* Color, uint8_t* Selection);
@@ -307,8 +307,8 @@ using TSchAPI_QueryEllipse = int32_t(TESSELLON_STDCALL*)(uint8_t Mode, TSchHandl
                                                          uint8_t* Selection);
 using TSchAPI_QueryEllipticalArc = int32_t(TESSELLON_STDCALL*)(uint8_t Mode, TSchHandle Object, int32_t* X, int32_t* Y,
                                                                int32_t* Radius, int32_t* SecondaryRadius,
-                                                               uint8_t* LineWidth, TReal48* StartAngle,
-                                                               TReal48* EndAngle, int32_t* Color, uint8_t* Selection);
+                                                               uint8_t* LineWidth, uint8_t* StartAngle,
+                                                               uint8_t* EndAngle, int32_t* Color, uint8_t* Selection);
 // Error markers, simulation probes, stimuli and vectors.
 using TSchAPI_QueryMarker = int32_t(TESSELLON_STDCALL*)(uint8_t Mode, TSchHandle Object, int32_t* X, int32_t* Y,
                                                         int32_t* Color, uint8_t* Selection, PSchText* Text);
@@ -347,8 +347,8 @@ using TSchAPI_QuerySchPart = int32_t(TESSELLON_STDCALL*)(
     TSchHandle* ExtraTextHandle, TSchHandle* DescriptionHandles, int32_t DescriptionHandlesHigh, uint8_t* ExtraByte1,
     uint8_t* ExtraByte2, int32_t* ExtraValue2, int32_t* Color, int32_t* ExtraValue3);
 using TSchAPI_QueryPie = int32_t(TESSELLON_STDCALL*)(uint8_t Mode, TSchHandle Object, int32_t* X, int32_t* Y,
-                                                     int32_t* Radius, uint8_t* LineWidth, TReal48* StartAngle,
-                                                     TReal48* EndAngle, int32_t* Color, int32_t* AreaColor,
+                                                     int32_t* Radius, uint8_t* LineWidth, uint8_t* StartAngle,
+                                                     uint8_t* EndAngle, int32_t* Color, int32_t* AreaColor,
                                                      uint8_t* IsSolid, uint8_t* Selection);
 using TSchAPI_QueryPolygon = int32_t(TESSELLON_STDCALL*)(uint8_t Mode, TSchHandle Object, uint8_t* LineWidth,
                                                          int32_t* Color, int32_t* AreaColor, uint8_t* IsSolid,
