@@ -219,13 +219,14 @@ WIREWRIGHT_PROC(SchAPI_QueryNetLabel, int32_t, uint8_t Mode, THostHandle Object,
 WIREWRIGHT_PROC(SchAPI_QueryNoERC, int32_t, uint8_t Mode, THostHandle Object, int32_t* X, int32_t* Y, int32_t* Color,
                 uint8_t* Selection);
 // Value16 is the address of the first of 8 buffer references, Value16High 7; Value22 the address of the first of 16
-// 32-bit values, Value22High 15.
+// handles, Value22High 15. Values 19 to 22 are handles of the part's text objects.
 WIREWRIGHT_PROC(SchAPI_QuerySchPart, int32_t, uint8_t Mode, THostHandle Part, int32_t* X, int32_t* Y,
                 uint8_t* CompDisplayMode, uint8_t* IsMirrored, uint8_t* Orientation, uint8_t* Selection,
                 int32_t* PartId, uint8_t* ShowHiddenFields, uint8_t* ShowHiddenPins, char** LibReference,
                 char** FootPrint, char** Value14, int32_t* Value15, char** Value16, int32_t Value16High, char** Value18,
-                int32_t* Value19, int32_t* Value20, int32_t* Value21, int32_t* Value22, int32_t Value22High,
-                uint8_t* Value24, uint8_t* Value25, int32_t* Value26, int32_t* Color, int32_t* Value28);
+                THostHandle* Value19, THostHandle* Value20, THostHandle* Value21, THostHandle* Value22,
+                int32_t Value22High, uint8_t* Value24, uint8_t* Value25, int32_t* Value26, int32_t* Color,
+                int32_t* Value28);
 WIREWRIGHT_PROC(SchAPI_QuerySchPartUniqueId, int32_t, uint8_t Mode, THostHandle Part, char** Buffer, int32_t Size);
 WIREWRIGHT_PROC(SchAPI_QueryPie, int32_t, uint8_t Mode, THostHandle Object, int32_t* X, int32_t* Y, int32_t* Radius,
                 uint8_t* LineWidth, uint8_t* StartAngle, uint8_t* EndAngle, int32_t* Color, int32_t* AreaColor,
