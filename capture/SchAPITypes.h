@@ -3,6 +3,7 @@
 // The simulated schematic server includes this header to prove that its exports match these types.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -20,6 +21,12 @@ using TSchHandle = uint32_t;
 using PSchText = char*;
 inline constexpr int SchTextBufferSize = 256;
 inline constexpr int SchTextMaxLength = SchTextBufferSize - 1;
+
+// A text the host left in a buffer: up to its first zero, never more than MaxLength characters, so that a buffer the
+// host did not terminate is not overrun.
+inline std::string TextFromHost(const char* Buffer, size_t MaxLength = SchTextMaxLength) {
+    return std::string(Buffer, std::find(Buffer, Buffer + MaxLength, '\0'));
+}
 
 // The unique id passes through a buffer of its own size.
 inline constexpr int SchUniqueIdBufferSize = 1024;
