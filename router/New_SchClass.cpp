@@ -12,8 +12,9 @@ namespace {
 
 constexpr std::size_t CountedStringLimit = 255;
 
-// Counted strings cross the host boundary through 1024-byte buffers of their own: a write copies each string in
-// before the call, a read copies each buffer back (cut to 255 characters) after it.
+// Counted strings cross the host boundary through 1024-byte buffers of their own: each string is copied in before
+// the call (so a read that the host does not answer keeps the string), and a read copies each buffer back, cut to
+// 255 characters, after it.
 class TStringExchange {
 public:
     TStringExchange(uint8_t Mode, std::initializer_list<std::string*> Strings)
@@ -21,8 +22,7 @@ public:
           References(Targets.size()) {
         for (std::size_t i = 0; i < Targets.size(); ++i) {
             References[i] = &Storage[i * HostStringSize];
-            if (!Reading)
-                Targets[i]->copy(References[i], std::min(Targets[i]->size(), CountedStringLimit));
+            Targets[i]->copy(References[i], std::min(Targets[i]->size(), CountedStringLimit));
         }
     }
 
