@@ -1,5 +1,6 @@
 #include "router/New_SchClass.h"
 
+#include "hostkit/HostText.h"
 #include "router/New_SchProcs.h"
 
 #include <algorithm>
@@ -9,8 +10,6 @@
 namespace wirewright {
 
 namespace {
-
-constexpr std::size_t CountedStringLimit = 255;
 
 // Counted strings cross the host boundary through 1024-byte buffers of their own: each string is copied in before
 // the call (so a read that the host does not answer keeps the string), and a read copies each buffer back, cut to
@@ -22,7 +21,7 @@ public:
           References(Targets.size()) {
         for (std::size_t i = 0; i < Targets.size(); ++i) {
             References[i] = &Storage[i * HostStringSize];
-            Targets[i]->copy(References[i], std::min(Targets[i]->size(), CountedStringLimit));
+            hostkit::CopyToHostBuffer(References[i], HostStringSize, hostkit::ToShortString(*Targets[i]));
         }
     }
 
@@ -31,10 +30,8 @@ public:
     void CopyBack() {
         if (!Reading)
             return;
-        for (std::size_t i = 0; i < Targets.size(); ++i) {
-            Storage[i * HostStringSize + HostStringSize - 1] = '\0';
-            Targets[i]->assign(References[i], std::find(References[i], References[i] + CountedStringLimit, '\0'));
-        }
+        for (std::size_t i = 0; i < Targets.size(); ++i)
+            *Targets[i] = hostkit::ToShortString(hostkit::TextFromHostBuffer(References[i], HostStringSize));
     }
 
 private:

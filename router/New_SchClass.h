@@ -3,6 +3,7 @@
 // qmSend) sends them. Unused host values are kept, so that a read followed by a write changes nothing.
 #pragma once
 
+#include "hostkit/HostText.h"
 #include "router/New_SchAPITypes.h"
 
 #include <array>
@@ -32,7 +33,9 @@ public:
         Storage[Index * HostTextSize + HostTextSize - 1] = '\0';
         return References[Index];
     }
-    std::string Text(std::size_t Index = 0) { return Data(Index); }
+    std::string Text(std::size_t Index = 0) const {
+        return hostkit::ToShortString(hostkit::TextFromHostBuffer(References[Index], HostTextSize));
+    }
 
 private:
     std::unique_ptr<char[]> Storage;
