@@ -27,6 +27,13 @@ ModuleHandle ModuleContaining(const void* address);
 // The full path of a module's file; empty when it cannot be obtained.
 std::string ModuleFileName(ModuleHandle module);
 
+// Loads a module by file name (a path, or a name the system searches) and takes a reference; nullptr on failure,
+// with the system's reason in *Error when given. Only a host program loads modules; plug-ins find them.
+ModuleHandle LoadModule(const std::string& fileName, std::string* error = nullptr);
+
+// Gives back the reference LoadModule took.
+void UnloadModule(ModuleHandle module);
+
 // The address of the function exported under exactly this name, or nullptr.
 void* FindFunction(ModuleHandle module, const char* name);
 

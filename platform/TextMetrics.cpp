@@ -43,6 +43,10 @@ Font SystemFont() {
     return Font{"System", 16, false};
 }
 
+Font MessageFont() {
+    return Font{"Tahoma", 11, false};
+}
+
 TextMetrics GetFontMetrics(const Font& font) {
     if (IsSystemFont(font)) {
         return TextMetrics{16, 7, 14};

@@ -39,6 +39,9 @@ struct TextSize {
 // The font of a device context that selected no font.
 Font SystemFont();
 
+// The system's message font (message boxes): "Tahoma", height 11, not bold.
+Font MessageFont();
+
 TextMetrics GetFontMetrics(const Font& font);
 int CharWidth(const Font& font, char c);
 TextSize TextExtent(const Font& font, const std::string& text);

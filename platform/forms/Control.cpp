@@ -1,6 +1,7 @@
 #include "platform/forms/Control.h"
 
 #include "platform/forms/Form.h"
+#include "platform/forms/Names.h"
 
 #include <stdexcept>
 
@@ -42,21 +43,6 @@ const char* KindName(ControlKind kind) {
     return "control";
 }
 
-namespace {
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 Control::Control(ControlKind kind, std::string name) : kind_(kind), name_(std::move(name)) {}
 
 Control::~Control() = default;
@@ -69,6 +55,7 @@ Form* Control::ParentForm() const {
 }
 
 void Control::Insert(std::unique_ptr<Control> child) {
+    CheckChild(*child);
     Control& added = *child;
     added.parent_ = this;
     added.tabOrder_ = int(children_.size());

@@ -131,6 +131,8 @@ public:
 protected:
     // False for a child that its container does not show now (a notebook's other pages).
     virtual bool ShowsChild(const Control&) const { return true; }
+    // Refuses (throws for) a child this kind cannot hold, before it is added.
+    virtual void CheckChild(const Control&) const {}
     // A child was added (the child is already in Controls()).
     virtual void ChildAdded(Control&) {}
     // Caption or font changed: kinds that size themselves to their text re-measure.

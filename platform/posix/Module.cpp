@@ -120,6 +120,22 @@ std::string ModuleFileName(ModuleHandle module) {
     return length > 0 ? std::string(path, static_cast<std::size_t>(length)) : std::string();
 }
 
+ModuleHandle LoadModule(const std::string& fileName, std::string* error) {
+    // Local binding: two plug-ins with the same internal names never resolve to each other's code.
+    void* handle = dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr && error != nullptr) {
+        const char* reason = dlerror();
+        *error = reason != nullptr ? reason : "cannot load " + fileName;
+    }
+    return handle;
+}
+
+void UnloadModule(ModuleHandle module) {
+    if (module != nullptr) {
+        dlclose(module);
+    }
+}
+
 void* FindFunction(ModuleHandle module, const char* name) {
     if (module == nullptr || name == nullptr) {
         return nullptr;

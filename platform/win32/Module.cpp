@@ -34,6 +34,20 @@ std::string ModuleFileName(ModuleHandle module) {
     return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
 }
 
+ModuleHandle LoadModule(const std::string& fileName, std::string* error) {
+    HMODULE module = LoadLibraryA(fileName.c_str());
+    if (module == nullptr && error != nullptr) {
+        *error = "cannot load " + fileName + " (system error " + std::to_string(GetLastError()) + ")";
+    }
+    return module;
+}
+
+void UnloadModule(ModuleHandle module) {
+    if (module != nullptr) {
+        FreeLibrary(static_cast<HMODULE>(module));
+    }
+}
+
 void* FindFunction(ModuleHandle module, const char* name) {
     if (module == nullptr || name == nullptr) {
         return nullptr;
