@@ -27,8 +27,8 @@ struct VerbName {
 };
 
 constexpr VerbName Verbs[] = {
-    {"set", Action::Verb::Set, -1},   {"click", Action::Verb::Click, 1}, {"check", Action::Verb::Check, 2},
-    {"track", Action::Verb::Track, 2}, {"key", Action::Verb::Key, 1},     {"answer", Action::Verb::Answer, 1},
+    {"set", Action::Verb::Set, -1},    {"click", Action::Verb::Click, 1},   {"check", Action::Verb::Check, 2},
+    {"track", Action::Verb::Track, 2}, {"key", Action::Verb::Key, 1},       {"answer", Action::Verb::Answer, 1},
     {"help", Action::Verb::Help, 1},   {"choose", Action::Verb::Choose, 0}, {"close", Action::Verb::Close, 0},
 };
 
@@ -152,8 +152,7 @@ void ApplyToForm(Form& form, const Action& action) {
         return;
     }
     case Action::Verb::Click: {
-        Control& control =
-            Target(form, action, {ControlKind::Button, ControlKind::CheckBox, ControlKind::RadioButton});
+        Control& control = Target(form, action, {ControlKind::Button, ControlKind::CheckBox, ControlKind::RadioButton});
         Focus(form, control);
         control.Click();
         return;
@@ -215,7 +214,8 @@ std::optional<std::string> ApplyToFileDialog(const FileDialog& dialog, const Act
     if (cancels)
         return std::nullopt;
     if (action.Kind != Action::Verb::Choose)
-        Fail(action, "the file dialog \"" + dialog.Name() + "\" takes only choose PATH, close, key Escape or answer Cancel");
+        Fail(action,
+             "the file dialog \"" + dialog.Name() + "\" takes only choose PATH, close, key Escape or answer Cancel");
     const FileDialog::Choice choice = dialog.Check(action.Argument);
     if (!choice.Refusal.empty())
         Fail(action, "the file dialog \"" + dialog.Name() + "\" refuses it: " + choice.Refusal);

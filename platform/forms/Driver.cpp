@@ -17,7 +17,7 @@ std::unique_ptr<Driver>& Installed() {
 }
 
 std::unique_ptr<Driver> DefaultDriver() {
-    if (auto script = platform::GetEnvironmentText(DialogScriptVariable))
+    if (auto script = platform::ReadEnvironmentVariable(DialogScriptVariable))
         return std::make_unique<ScriptedDriver>(ScriptedDriver::FromFile(*script));
     return std::make_unique<ConsoleDriver>(std::cin, std::cout);
 }

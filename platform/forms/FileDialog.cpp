@@ -1,11 +1,9 @@
 #include "platform/forms/FileDialog.h"
 
+#include "platform/Files.h"
 #include "platform/Folders.h"
 #include "platform/forms/Driver.h"
 #include "platform/forms/Placement.h"
-
-#include <filesystem>
-#include <system_error>
 
 namespace platform::forms {
 
@@ -34,8 +32,7 @@ FileDialog::Choice FileDialog::Check(const std::string& typed) const {
     if (!DefaultExt.empty() && !base.empty() && base.find('.') == std::string::npos)
         name += "." + DefaultExt;
     const std::string folder = platform::ExtractFileDir(name);
-    std::error_code ec;
-    if ((Options & ofPathMustExist) && !folder.empty() && !std::filesystem::is_directory(folder, ec))
+    if ((Options & ofPathMustExist) && !folder.empty() && !platform::FolderExists(folder))
         return {name, "the folder " + folder + " does not exist"};
     if ((Options & ofFileMustExist) && !platform::FileExistsOnDisk(name))
         return {name, "the file " + name + " does not exist"};

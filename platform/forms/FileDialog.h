@@ -10,9 +10,9 @@
 namespace platform::forms {
 
 enum FileDialogOption : unsigned {
-    ofHideReadOnly = 1,    // no read-only box
-    ofPathMustExist = 2,   // the folder of the chosen file must exist
-    ofFileMustExist = 4,   // the chosen file must exist
+    ofHideReadOnly = 1,  // no read-only box
+    ofPathMustExist = 2, // the folder of the chosen file must exist
+    ofFileMustExist = 4, // the chosen file must exist
 };
 
 class FileDialog {

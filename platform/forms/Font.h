@@ -25,4 +25,11 @@ inline Font MakeFont(std::string name, int height, bool bold = false) {
     return f;
 }
 
+// A face of the text metrics in the window-text colour.
+inline Font FromFace(const platform::Font& face) {
+    Font f;
+    static_cast<platform::Font&>(f) = face;
+    return f;
+}
+
 } // namespace platform::forms

@@ -22,7 +22,9 @@ std::string Shown(const std::string& caption) {
 
 std::string States(const Control& control) {
     std::string states;
-    auto add = [&states](const char* state) { states += states.empty() ? std::string(" (") + state : std::string(", ") + state; };
+    auto add = [&states](const char* state) {
+        states += states.empty() ? std::string(" (") + state : std::string(", ") + state;
+    };
     if (control.Kind() == ControlKind::Button) {
         const auto& button = static_cast<const Button&>(control);
         if (button.Default())
@@ -55,8 +57,8 @@ std::string ControlLine(const Control& control) {
                Shown(control.Caption());
     case ControlKind::TrackBar: {
         const auto& bar = static_cast<const TrackBar&>(control);
-        return "track bar " + name + ": " + std::to_string(bar.Position()) + " (" + std::to_string(bar.Min()) +
-               " to " + std::to_string(bar.Max()) + ")";
+        return "track bar " + name + ": " + std::to_string(bar.Position()) + " (" + std::to_string(bar.Min()) + " to " +
+               std::to_string(bar.Max()) + ")";
     }
     case ControlKind::GroupBox:
         return "group " + name + (control.Caption().empty() ? "" : ": " + Shown(control.Caption()));

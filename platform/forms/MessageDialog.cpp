@@ -15,13 +15,13 @@ namespace platform::forms {
 
 namespace {
 
-constexpr const char* ButtonNames[MessageButtonCount] = {"Yes",   "No",  "OK",      "Cancel",   "Abort", "Retry",
+constexpr const char* ButtonNames[MessageButtonCount] = {"Yes",    "No",  "OK",      "Cancel",   "Abort", "Retry",
                                                          "Ignore", "All", "NoToAll", "YesToAll", "Help"};
-constexpr int ButtonResults[MessageButtonCount] = {mrYes, mrNo,  mrOk,      mrCancel,   mrAbort, mrRetry,
+constexpr int ButtonResults[MessageButtonCount] = {mrYes,    mrNo,  mrOk,      mrCancel,   mrAbort, mrRetry,
                                                    mrIgnore, mrAll, mrNoToAll, mrYesToAll, mrNone};
 
 // The toolkit's own captions.
-constexpr MessageCaptions ToolkitCaptions = {"&Yes",  "&No",  "OK",         "Cancel",      "&Abort", "&Retry",
+constexpr MessageCaptions ToolkitCaptions = {"&Yes",    "&No",  "OK",         "Cancel",      "&Abort", "&Retry",
                                              "&Ignore", "&All", "N&o to All", "Yes to &All", "&Help"};
 
 // a * b / c rounded to the nearest integer, halves away from zero.
@@ -87,17 +87,14 @@ int MessageIconId(MessageKind kind) {
     return 0;
 }
 
-Font MessageFont() {
-    return MakeFont("Tahoma", 11);
-}
-
 void LayoutMessageForm(Form& form, const std::string& message, MessageKind kind, MessageButtons buttons,
                        const MessageCaptions& captions) {
     form.SetMessageForm(true);
     form.SetBorderStyle(BorderStyle::Dialog);
     const Font& font = form.GetFont();
 
-    const platform::TextSize letters = platform::TextExtent(font, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const platform::TextSize letters =
+        platform::TextExtent(font, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const int w = letters.Width / 52, h = letters.Height;
     const int horzMargin = MulDiv(8, w, 4), vertMargin = MulDiv(8, h, 8);
     const int horzSpacing = MulDiv(10, w, 4), vertSpacing = MulDiv(10, h, 8);
@@ -151,7 +148,7 @@ void LayoutMessageForm(Form& form, const std::string& message, MessageKind kind,
 int ShowMessageDialog(const std::string& message, MessageKind kind, MessageButtons buttons, int helpContext,
                       const std::string& caption) {
     Form form("MessageDlg");
-    form.SetFont(MessageFont());
+    form.SetFont(FromFace(platform::MessageFont()));
     LayoutMessageForm(form, message, kind, buttons, ToolkitCaptions);
     const char* title = KindTitle(kind);
     form.SetCaption(!caption.empty() ? caption : title ? title : Application().Title);

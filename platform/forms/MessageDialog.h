@@ -47,9 +47,6 @@ int MessageButtonResult(MessageButton button);
 // The system icon number of a kind (32515, 32513, 32516, 32514), 0 for Custom.
 int MessageIconId(MessageKind kind);
 
-// The system's message font.
-Font MessageFont();
-
 // Builds the body of a message form in Form, whose font it measures: the kind's picture "Image", the word-wrapped
 // label "Message" and one button per shown button, named by MessageButtonName and captioned from Captions. The
 // default button is OK, else Yes, else Retry; the cancel button Cancel, else No, else OK. Help opens the form's

@@ -1,10 +1,8 @@
 #include "platform/forms/ScriptedDriver.h"
 
+#include "platform/Files.h"
 #include "platform/forms/FileDialog.h"
 #include "platform/forms/Form.h"
-
-#include <fstream>
-#include <sstream>
 
 namespace platform::forms {
 
@@ -33,13 +31,11 @@ ScriptedDriver::ScriptedDriver(std::string_view script) {
 }
 
 ScriptedDriver ScriptedDriver::FromFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string text;
+    if (!platform::ReadWholeFile(path, text))
         throw ScriptError("cannot read the dialog script " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
     try {
-        return ScriptedDriver(text.str());
+        return ScriptedDriver(text);
     } catch (const ScriptError& e) {
         throw ScriptError(path + ": " + e.what());
     }

@@ -48,8 +48,7 @@ std::string_view TrimBlanksRight(std::string_view s) {
 }
 
 // Breaks one paragraph between words; blanks at a break vanish.
-void WrapParagraph(const platform::Font& font, std::string_view paragraph, int width,
-                   std::vector<std::string>& lines) {
+void WrapParagraph(const platform::Font& font, std::string_view paragraph, int width, std::vector<std::string>& lines) {
     std::string line;
     std::size_t i = 0;
     while (i < paragraph.size()) {
