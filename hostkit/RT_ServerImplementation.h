@@ -122,6 +122,7 @@ protected:
 
 private:
     void Construct();
+    friend TRecentExpressionList* GlobalRecentExpressions();
 
     TInterfaceBinding<IServerModule> Binding_;
     std::unique_ptr<TRecentExpressionList> RecentExpressions_;
@@ -129,6 +130,9 @@ private:
 
 // A counted copy of the live module's IServerModule, or an empty holder.
 TInterfaceRef<IServerModule> GlobalServerModule();
+
+// The live module's recent filter expressions, or nullptr while no module lives.
+TRecentExpressionList* GlobalRecentExpressions();
 
 // The body of a library's ServerFactory export: creates one Module for Client and stores its IServerModule into
 // *Result (releasing what it held); that reference is the module's only one. A failure stores nullptr.

@@ -73,7 +73,4 @@ private:
 std::string EncodeExpression(const std::string& expression);
 std::string DecodeExpression(const std::string& stored);
 
-// The live module's list, or nullptr while no server module lives.
-TRecentExpressionList* GlobalRecentExpressions();
-
 } // namespace hostkit
