@@ -236,6 +236,11 @@ THostHandle SchAPI_GetLibraryPartContainer(THostHandle Component, int32_t PartId
 int32_t SchAPI_QueryVertexCount(uint8_t Mode, THostHandle Object, int32_t Count);                       // 0
 int32_t SchAPI_QueryVertexAt(uint8_t Mode, THostHandle Object, int32_t Index, int32_t* X, int32_t* Y);  // 0
 
+// The object's kind code: the low 7 bits of the host's object id (okUnknown when unbound).
+inline uint8_t ObjectKindOf(THostHandle Object) {
+    return SchAPI_GetObjectIdFromObjectHandle(Object) & 0x7F;
+}
+
 // Record queries: mode, handle, then the fields in the order of the exported type; 1 when unbound.
 // The document options are not asked for document 0: the answer is then 1 without a call.
 template <typename... Fields> int32_t SchAPI_QueryDocumentOptions(uint8_t Mode, THostHandle Document, Fields... F) {
