@@ -112,7 +112,8 @@ std::optional<Action> ParseAction(std::string_view line) {
     if (verb.empty() || verb.front() == '#')
         return std::nullopt;
     Action action;
-    action.Text = std::string(line.substr(line.find_first_not_of(' ')));
+    const std::string_view written = line.substr(line.find_first_not_of(' '));
+    action.Text = std::string(written.substr(0, written.find_last_not_of(' ') + 1));
     const VerbName* known = nullptr;
     for (const VerbName& v : Verbs)
         if (SameName(verb, v.Name))
