@@ -46,6 +46,24 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
+// The width of Text in a typical sans-serif face of the font's size, from classes of character widths.
+double TypicalWidth(const Font& font, std::string_view text) {
+    constexpr std::string_view narrow = "ijlI.,:;'!|", half = "frt()[]{}-/\\ ", wide = "mwMW@%";
+    double ems = 0;
+    for (char c : text) {
+        if (narrow.find(c) != std::string_view::npos)
+            ems += 0.28;
+        else if (half.find(c) != std::string_view::npos)
+            ems += 0.37;
+        else if (wide.find(c) != std::string_view::npos)
+            ems += 0.92;
+        else
+            ems += c >= 'A' && c <= 'Z' ? 0.70 : 0.60;
+        ems += font.Bold ? 0.06 : 0;
+    }
+    return ems * font.Height;
+}
+
 class Canvas {
 public:
     Canvas(int originX, int originY) : originX_(originX), originY_(originY) {}
@@ -70,14 +88,22 @@ public:
         out_ << "<circle cx=\"" << X(cx) + 0.5 << "\" cy=\"" << Y(cy) + 0.5 << "\" r=\"" << r << "\" fill=\"" << fill
              << "\" stroke=\"" << stroke << "\"/>\n";
     }
-    // One line of text with its top at (X, Y); Anchor "start", "middle" or "end".
+    // One line of text with its top at (X, Y); Anchor "start", "middle" or "end". The text is fitted to the width
+    // the text metrics give it, so the picture keeps the designed layout whatever font the viewer substitutes:
+    // a viewer that fits text to its length gets the exact width, any other one the scale of a typical face.
     void Text(int x, int y, const Font& font, std::string_view text, const char* anchor = "start",
               const std::string& color = {}) {
         const int cell = platform::GetFontMetrics(font).Height;
-        out_ << "<text x=\"" << X(x) << "\" y=\"" << Y(y) + cell * 4 / 5 << "\" font-family=\"" << Escaped(font.Name)
-             << ", sans-serif\" font-size=\"" << font.Height << "px\"" << (font.Bold ? " font-weight=\"bold\"" : "")
-             << " fill=\"" << (color.empty() ? Hex(font.Color.Resolve()) : color) << "\" text-anchor=\"" << anchor
-             << "\" xml:space=\"preserve\">" << Escaped(text) << "</text>\n";
+        const int width = LineWidth(font, text);
+        const double natural = TypicalWidth(font, text);
+        const double scale = width > 0 && natural > 0 ? width / natural : 1.0;
+        out_ << "<text transform=\"translate(" << X(x) << " " << Y(y) + cell * 4 / 5 << ") scale(" << scale
+             << " 1)\" font-family=\"" << Escaped(font.Name) << ", sans-serif\" font-size=\"" << font.Height << "px\""
+             << (font.Bold ? " font-weight=\"bold\"" : "") << " fill=\""
+             << (color.empty() ? Hex(font.Color.Resolve()) : color) << "\" text-anchor=\"" << anchor << "\"";
+        if (width > 0)
+            out_ << " textLength=\"" << natural << "\" lengthAdjust=\"spacingAndGlyphs\"";
+        out_ << " xml:space=\"preserve\">" << Escaped(text) << "</text>\n";
     }
     void Picture(const platform::Rect& r, const platform::Bitmap& bitmap) {
         const int width = std::min(bitmap.Width(), r.Width()), height = std::min(bitmap.Height(), r.Height());

@@ -12,7 +12,6 @@ using Glyph = std::array<const char*, 7>;
 constexpr Glyph Exclamation = {"..#..", "..#..", "..#..", "..#..", "..#..", ".....", "..#.."};
 constexpr Glyph Question = {".###.", "#...#", "....#", "...#.", "..#..", ".....", "..#.."};
 constexpr Glyph Info = {"..#..", ".....", ".##..", "..#..", "..#..", "..#..", ".###."};
-constexpr Glyph Cross = {"#...#", ".#.#.", "..#..", "..#..", ".#.#.", "#...#", "....."};
 
 void DrawGlyph(platform::Bitmap& b, const Glyph& glyph, platform::Color ink, int top) {
     constexpr int scale = 3;
@@ -35,6 +34,17 @@ void DrawDisc(platform::Bitmap& b, platform::Color fill, platform::Color rim) {
         }
 }
 
+// Two thick diagonals through the middle.
+void DrawCross(platform::Bitmap& b, platform::Color ink) {
+    for (int y = 0; y < IconSize; ++y)
+        for (int x = 0; x < IconSize; ++x) {
+            const int dx = 2 * x + 1 - IconSize, dy = 2 * y + 1 - IconSize;
+            const bool onDiagonal = std::abs(dx - dy) <= 4 || std::abs(dx + dy) <= 4;
+            if (onDiagonal && std::abs(dx) <= 17 && std::abs(dy) <= 17)
+                b.SetPixel(x, y, ink);
+        }
+}
+
 void DrawTriangle(platform::Bitmap& b, platform::Color fill, platform::Color rim) {
     for (int y = 2; y < IconSize - 1; ++y) {
         const int half = (y - 2) / 2 + 1; // widens one pixel every two rows
@@ -53,7 +63,7 @@ platform::Bitmap SystemIconBitmap(int id, platform::Color background) {
     switch (id) {
     case 32513: // error
         DrawDisc(b, {220, 30, 30}, {150, 0, 0});
-        DrawGlyph(b, Cross, white, 7);
+        DrawCross(b, white);
         return b;
     case 32514: // question
         DrawDisc(b, {40, 90, 200}, {20, 50, 130});
