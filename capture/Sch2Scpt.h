@@ -48,7 +48,6 @@ public:
     bool Execute();
 
     bool IsPascal() const { return isPascal_; }
-    TSchHandle DocumentHandle() const { return documentHandle_; }
     const std::string& TempFileName() const { return tempFile_.Path(); }
 
 private:

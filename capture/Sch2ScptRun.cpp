@@ -81,11 +81,14 @@ bool TMacroRecorder::CaptureObjects() {
             wrapper->Handle = object;
             wrapper->Query(qmRead);
             RecordObject(*wrapper, statements_, variables_);
-            if (statements_.Code().size() >= CircuitCodeChunk)
-                circuitFile.Write(statements_.TakeCode());
+            if (statements_.Code().size() >= CircuitCodeChunk) {
+                circuitFile.Write(statements_.Code());
+                statements_.Clear();
+            }
         }
     }
-    circuitFile.Write(statements_.TakeCode());
+    circuitFile.Write(statements_.Code());
+    statements_.Clear();
     circuitFile.Close();
     return true;
 }

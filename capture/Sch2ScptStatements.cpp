@@ -5,7 +5,6 @@
 
 #include <array>
 #include <charconv>
-#include <utility>
 
 namespace snapscribe {
 
@@ -120,10 +119,6 @@ void TStatementWriter::AddVertexParameters(std::span<const TSchPoint> vertices) 
         AddLocationParameter(name, vertex.X, vertex.Y);
         hostkit::IncrementTrailingNumber(name, 1);
     }
-}
-
-std::string TStatementWriter::TakeCode() {
-    return std::exchange(code_, std::string());
 }
 
 } // namespace snapscribe

@@ -39,9 +39,9 @@ public:
     void AddVertexParameters(std::span<const TSchPoint> vertices);
 
     bool IsPascal() const { return isPascal_; }
-    // The code written so far; TakeCode empties it.
+    // The code written since the last Clear.
     const std::string& Code() const { return code_; }
-    std::string TakeCode();
+    void Clear() { code_.clear(); }
 
 private:
     void BeginStatement();

@@ -89,12 +89,5 @@ TEST(StatementWriter, NamesVerticesLocation1Onwards) {
     EXPECT_EQ(none.Code(), "");
 }
 
-TEST(StatementWriter, TakeCodeEmptiesTheWriter) {
-    TStatementWriter out(true, 0, 0);
-    out.ResetParameters();
-    EXPECT_EQ(out.TakeCode(), "ResetParameters;\r\n");
-    EXPECT_EQ(out.Code(), "");
-}
-
 } // namespace
 } // namespace snapscribe
