@@ -164,10 +164,7 @@ void ApplyToForm(Form& form, const Action& action) {
         if (control.Kind() == ControlKind::RadioButton && !on)
             Fail(action, "the " + Describe(control) + " can only be checked on (check another one of its group)");
         Focus(form, control);
-        if (control.Kind() == ControlKind::RadioButton)
-            static_cast<RadioButton&>(control).SetChecked(true);
-        else
-            static_cast<CheckBox&>(control).SetChecked(on);
+        static_cast<CheckableControl&>(control).SetChecked(on);
         return;
     }
     case Action::Verb::Track: {

@@ -49,26 +49,21 @@ void Button::Click() {
     Control::Click();
 }
 
-CheckBox::CheckBox(std::string name) : Control(ControlKind::CheckBox, std::move(name)) {}
+CheckBox::CheckBox(std::string name) : CheckableControl(ControlKind::CheckBox, std::move(name)) {}
 
 void CheckBox::SetChecked(bool checked) {
-    if (checked == checked_)
-        return;
-    checked_ = checked;
-    Fire(OnClick);
+    if (ChangeState(checked))
+        Fire(OnClick);
 }
 
 void CheckBox::Click() {
-    SetChecked(!checked_);
+    SetChecked(!Checked());
 }
 
-RadioButton::RadioButton(std::string name) : Control(ControlKind::RadioButton, std::move(name)) {}
+RadioButton::RadioButton(std::string name) : CheckableControl(ControlKind::RadioButton, std::move(name)) {}
 
 void RadioButton::SetChecked(bool checked) {
-    if (checked == checked_)
-        return;
-    checked_ = checked;
-    if (!checked)
+    if (!ChangeState(checked) || !checked)
         return;
     if (Parent())
         for (const auto& sibling : Parent()->Controls())

@@ -65,31 +65,41 @@ private:
     bool cancel_ = false;
 };
 
-// A check box. Every change of its state fires OnClick, also one made by the program; a click toggles it.
-class CheckBox : public Control {
+// A control with a checked state.
+class CheckableControl : public Control {
 public:
-    explicit CheckBox(std::string name);
     bool Checked() const { return checked_; }
-    void SetChecked(bool checked);
+    virtual void SetChecked(bool checked) = 0;
     bool Focusable() const override { return true; }
-    void Click() override;
+
+protected:
+    using Control::Control;
+    // Sets the state; true when it changed.
+    bool ChangeState(bool checked) {
+        const bool changed = checked != checked_;
+        checked_ = checked;
+        return changed;
+    }
 
 private:
     bool checked_ = false;
 };
 
+// A check box. Every change of its state fires OnClick, also one made by the program; a click toggles it.
+class CheckBox : public CheckableControl {
+public:
+    explicit CheckBox(std::string name);
+    void SetChecked(bool checked) override;
+    void Click() override;
+};
+
 // A radio button; the radio buttons of one parent form a group of which at most one is checked. Checking one
 // clears the others and fires its OnClick, also when the program checks it; a click checks it.
-class RadioButton : public Control {
+class RadioButton : public CheckableControl {
 public:
     explicit RadioButton(std::string name);
-    bool Checked() const { return checked_; }
-    void SetChecked(bool checked);
-    bool Focusable() const override { return true; }
+    void SetChecked(bool checked) override;
     void Click() override;
-
-private:
-    bool checked_ = false;
 };
 
 // A picture showing a bitmap from its top left corner, cut to the control's size.
