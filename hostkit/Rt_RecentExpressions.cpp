@@ -65,10 +65,6 @@ std::vector<std::string> TextLines(const std::string& fileName) {
     return lines;
 }
 
-std::string HostFolder() {
-    return platform::ExtractFileDir(platform::ModuleFileName(platform::MainProgramModule()));
-}
-
 } // namespace
 
 std::string EncodeExpression(const std::string& expression) {

@@ -73,6 +73,10 @@ platform::ModuleHandle HostModuleHandle() {
     return platform::MainProgramModule();
 }
 
+std::string HostFolder() {
+    return platform::ExtractFileDir(platform::ModuleFileName(HostModuleHandle()));
+}
+
 std::string GetSpecialFolder(int number) {
     return platform::GetSpecialFolder(number);
 }
@@ -93,8 +97,7 @@ std::string ModuleRelativePath(const std::string& name) {
 }
 
 std::string SystemRelativePath(const std::string& name) {
-    const std::string hostFolder = platform::ExtractFileDir(platform::ModuleFileName(HostModuleHandle()));
-    return platform::SystemUpperCasePath(platform::JoinPath(platform::JoinPath(hostFolder, "System"), name));
+    return platform::SystemUpperCasePath(platform::JoinPath(platform::JoinPath(HostFolder(), "System"), name));
 }
 
 void RecolorToSystem(platform::Bitmap& bitmap) {

@@ -45,6 +45,9 @@ bool IsWindowsXPOrLater();
 // The module of the process's main program (the host).
 platform::ModuleHandle HostModuleHandle();
 
+// The folder of the host program's file, without a trailing delimiter; empty when it cannot be obtained.
+std::string HostFolder();
+
 // The path of the system's special folder Number, or empty; the folder is not created.
 std::string GetSpecialFolder(int number);
 

@@ -1,4 +1,5 @@
 #include "hostkit/ClientProcs.h"
+#include "hostkit/ClientClass.h"
 #include "hostkit/HostText.h"
 #include "hostkit/Rt_Param.h"
 #include "tests/unit/hostkit/FakeHost.h"
@@ -163,6 +164,11 @@ TEST_F(ClientProcsTest, ReachesTheClientsWindowsAndStatusField) {
               (std::vector<std::pair<std::int32_t, std::string>>{{4, "Current Command - Select region..."}, {-1, ""}}));
     EXPECT_EQ(Host.StatusUpdates, 2);
     EXPECT_EQ(Host.StatusItemRefCount, 0) << "each status item is released after its update";
+
+    Host.ServerFiles["Sch:PlaceWire"] = "C:\\Program\\Plexa.dll";
+    EXPECT_EQ(ClientServerFileName(Host.Interface(), "Sch:PlaceWire"), "C:\\Program\\Plexa.dll");
+    EXPECT_EQ(ClientServerFileName(Host.Interface(), "Nobody"), "");
+    EXPECT_EQ(ClientServerFileName(nullptr, "Sch:PlaceWire"), "");
 }
 
 } // namespace

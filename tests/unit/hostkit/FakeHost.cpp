@@ -80,6 +80,14 @@ FakeClient::FakeClient() {
                                       ++client->StatusItemRefCount;
                                       *result = &client->StatusItem_.Face;
                                   };
+        table.GetServerFileName = [](IClient* self, const char* name) TESSELLON_STDCALL {
+            FakeClient* client = Owner(self);
+            client->ServerFileQueries.emplace_back(name);
+            // The text stays valid until the next call, as the host's does.
+            const auto found = client->ServerFiles.find(name);
+            client->ServerFileAnswer_ = found != client->ServerFiles.end() ? found->second : "";
+            return client->ServerFileAnswer_.c_str();
+        };
         return table;
     }();
     static const IProcessLauncherVtbl launcherTable = [] {

@@ -6,6 +6,7 @@
 #include "hostkit/RT_ClientServerInterface.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,6 +51,9 @@ public:
     std::string Reply;       // written back into the parameter buffer, up to its size
     std::int32_t Answer = 1; // what the launcher answers
 
+    std::map<std::string, std::string> ServerFiles; // slot 39: a server or dialog name -> its file ("" when absent)
+    std::vector<std::string> ServerFileQueries;
+
     std::vector<std::pair<std::int32_t, std::string>> StatusTexts;
     int StatusUpdates = 0;
     int StatusItemRefCount = 0;
@@ -68,6 +72,7 @@ private:
     static std::int32_t TESSELLON_STDCALL ItemAddRef(IInterface* self);
     static std::int32_t TESSELLON_STDCALL ItemRelease(IInterface* self);
 
+    std::string ServerFileAnswer_;
     TFace<IClient> Client_;
     TFace<IProcessLauncher> Launcher_;
     TFace<IStatusTextItem> StatusItem_;
