@@ -42,29 +42,6 @@ int HighestExpressionNumber(const platform::ProfileFile& file, const std::string
     return highest;
 }
 
-// The lines of a text file without their line ends.
-std::vector<std::string> TextLines(const std::string& fileName) {
-    std::string text;
-    std::vector<std::string> lines;
-    if (!platform::ReadWholeFile(fileName, text)) {
-        return lines;
-    }
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
-}
-
 } // namespace
 
 std::string EncodeExpression(const std::string& expression) {
@@ -177,7 +154,9 @@ void TRecentExpressionList::LoadFromFile(const std::string& fileName) {
     }
     // The old format: non-empty lines gather into one expression, which an empty line ends.
     std::string expression;
-    for (const std::string& line : TextLines(fileName)) {
+    std::string text;
+    platform::ReadWholeFile(fileName, text);
+    for (const std::string& line : platform::SplitLines(text)) {
         if (!line.empty()) {
             expression += expression.empty() ? line : "\r\n" + line;
             continue;

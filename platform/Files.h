@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -16,6 +18,10 @@ bool CreateFolder(const std::string& path);
 
 // Reads a whole file as bytes; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& contents);
+
+// The lines of a text file's contents without their line ends (LF or CR LF); a final line end starts no further
+// line.
+std::vector<std::string> SplitLines(std::string_view text);
 
 // Replaces the file at Path by Contents: written under a temporary name in the same folder, then moved over the
 // old file, so a failed write (full disk, no permission, missing folder) leaves the previous file as it was.

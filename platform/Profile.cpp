@@ -66,19 +66,7 @@ ProfileFile::ProfileFile(std::string path) : Path_(std::move(path)) {
     if (firstBreak != std::string::npos && (firstBreak == 0 || text[firstBreak - 1] != '\r')) {
         CrLf_ = false;
     }
-    std::size_t start = 0;
-    while (start < text.size()) {
-        auto end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        Lines_.push_back(std::move(line));
-        start = end + 1;
-    }
+    Lines_ = SplitLines(text);
 }
 
 std::optional<std::size_t> ProfileFile::FindSection(const std::string& section) const {
