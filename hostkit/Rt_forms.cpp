@@ -52,10 +52,9 @@ std::string WindowsBaseName(const std::string& path) {
 }
 
 THelpFiles DefaultHelpFiles() {
-    const std::string host = platform::ModuleFileName(HostModuleHandle());
     const std::string library =
         platform::ModuleFileName(platform::ModuleContaining(reinterpret_cast<const void*>(&DefaultHelpFiles)));
-    return {platform::JoinPath(platform::ExtractFileDir(host), "Help"), WindowsBaseName(library)};
+    return {platform::JoinPath(HostFolder(), "Help"), WindowsBaseName(library)};
 }
 
 THelpFiles& HelpFilesInUse() {

@@ -1,5 +1,6 @@
 #include "platform/forms/SvgSnapshot.h"
 
+#include "platform/Xml.h"
 #include "platform/forms/Containers.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
@@ -21,29 +22,6 @@ std::string Hex(platform::Color c) {
 
 std::string Hex(SystemColor c) {
     return Hex(platform::GetSystemColor(c));
-}
-
-std::string Escaped(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
 }
 
 // The width of Text in a typical sans-serif face of the font's size, from classes of character widths.
@@ -98,12 +76,12 @@ public:
         const double natural = TypicalWidth(font, text);
         const double scale = width > 0 && natural > 0 ? width / natural : 1.0;
         out_ << "<text transform=\"translate(" << X(x) << " " << Y(y) + cell * 4 / 5 << ") scale(" << scale
-             << " 1)\" font-family=\"" << Escaped(font.Name) << ", sans-serif\" font-size=\"" << font.Height << "px\""
-             << (font.Bold ? " font-weight=\"bold\"" : "") << " fill=\""
+             << " 1)\" font-family=\"" << platform::EscapeXml(font.Name) << ", sans-serif\" font-size=\"" << font.Height
+             << "px\"" << (font.Bold ? " font-weight=\"bold\"" : "") << " fill=\""
              << (color.empty() ? Hex(font.Color.Resolve()) : color) << "\" text-anchor=\"" << anchor << "\"";
         if (width > 0)
             out_ << " textLength=\"" << natural << "\" lengthAdjust=\"spacingAndGlyphs\"";
-        out_ << " xml:space=\"preserve\">" << Escaped(text) << "</text>\n";
+        out_ << " xml:space=\"preserve\">" << platform::EscapeXml(text) << "</text>\n";
     }
     void Picture(const platform::Rect& r, const platform::Bitmap& bitmap) {
         const int width = std::min(bitmap.Width(), r.Width()), height = std::min(bitmap.Height(), r.Height());

@@ -1,5 +1,5 @@
-// What the dialog-base and message-box tests share: the fake host client (with the server files of IClient slot
-// 39), a help folder of their own, a clean stand-in desktop and help log, and a driver of their choice.
+// What the dialog-base and message-box tests share: the fake host client, a help folder of their own, a clean stand-in
+// desktop and help log, and a driver of their choice.
 #pragma once
 
 #include "../hostkit/FakeHost.h"
@@ -23,12 +23,6 @@ namespace hostkit::testing {
 class KitTest : public ::testing::Test {
 protected:
     KitTest() {
-        table_ = *client_.Interface()->Vtbl;
-        table_.GetServerFileName = [](IClient*, const char* name) TESSELLON_STDCALL -> const char* {
-            const auto found = ServerFiles().find(name);
-            return found == ServerFiles().end() ? "" : found->second.c_str();
-        };
-        client_.Interface()->Vtbl = &table_;
         SetGlobalClient(client_.Interface());
         std::filesystem::create_directories(folder_);
         SetHelpFiles({folder_.string(), "Snapscribe"});
@@ -36,17 +30,13 @@ protected:
         platform::ClearHelpRequests();
     }
     ~KitTest() override {
-        ServerFiles().clear();
         std::filesystem::remove_all(folder_);
         platform::ResetScreen();
         platform::ClearHelpRequests();
     }
 
     // The file the client names for a server or dialog (IClient slot 39).
-    static std::map<std::string, std::string>& ServerFiles() {
-        static std::map<std::string, std::string> files;
-        return files;
-    }
+    std::map<std::string, std::string>& ServerFiles() { return client_.ServerFiles; }
     // Writes a file of the help folder.
     void WriteHelpFile(const std::string& name, const std::string& text) const {
         std::ofstream(folder_ / name, std::ios::binary) << text;
@@ -71,7 +61,6 @@ protected:
     FakeClient client_;
 
 private:
-    IClientVtbl table_;
     std::filesystem::path folder_ = std::filesystem::temp_directory_path() / ("kit-help-" + std::to_string(::getpid()));
     std::optional<platform::forms::ScopedDriver> driver_;
 };
