@@ -8,7 +8,7 @@
 //   help NAME            the caption's help button, then a click on NAME
 //   choose PATH          choose PATH in an open or save dialog
 //   close                the window's close box
-// Blank lines and lines starting with # are skipped. Names ignore case. Every action but key, answer and close
+// Blank lines and lines starting with # are skipped. Names ignore case. Every action but key, answer, help and close
 // first moves the focus to its control, so the control losing the focus fires its exit event before the action
 // takes effect, as with a mouse.
 #pragma once
