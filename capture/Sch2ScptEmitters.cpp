@@ -4,6 +4,7 @@
 #include "platform/AsciiText.h"
 
 #include <algorithm>
+#include <array>
 #include <span>
 #include <string>
 
@@ -11,9 +12,8 @@ namespace snapscribe {
 
 namespace {
 
-// Designator, first description, part type: the part's text fields as ReadTextField numbers them.
+// Designator and part type: the part's text fields as ReadTextField numbers them.
 constexpr int DesignatorField = 17;
-constexpr int FirstDescriptionField = 18;
 constexpr int PartTypeField = 35;
 
 void AddSelection(TStatementWriter& out) {
@@ -216,10 +216,25 @@ template <typename Marker> void EmitMarker(Marker& o, TStatementWriter& out) {
     out.AddTextParameter("S", TextFromHost(o.Text));
 }
 
-void EmitPart(TSchPart& o, TStatementWriter& out, TStrList& variables) {
-    std::string descriptions[SchPartDescriptionCount];
+// "PartDescription1" to "PartDescription16".
+const std::array<std::string, SchPartDescriptionCount> DescriptionNames = [] {
+    std::array<std::string, SchPartDescriptionCount> names;
     for (int i = 0; i < SchPartDescriptionCount; ++i)
-        descriptions[i] = o.ReadTextField(FirstDescriptionField + i);
+        names[i] = "PartDescription" + std::to_string(i + 1);
+    return names;
+}();
+
+void EmitPart(TSchPart& o, TStatementWriter& out, TStrList& variables) {
+    // One text wrapper reads the descriptions. Its text is emptied before each read, so that a field without a text
+    // object, which the host does not answer, does not repeat the field before it.
+    std::string descriptions[SchPartDescriptionCount];
+    TText field;
+    for (int i = 0; i < SchPartDescriptionCount; ++i) {
+        field.Handle = o.DescriptionHandles[i];
+        field.Text[0] = '\0';
+        field.Query(qmRead);
+        descriptions[i] = TextFromHost(field.Text);
+    }
 
     AddLocation(out, o);
     out.AddByteValue("CompDisplayMode", o.CompDisplayMode);
@@ -237,7 +252,7 @@ void EmitPart(TSchPart& o, TStatementWriter& out, TStrList& variables) {
         const std::string_view description = platform::TrimBlanks(descriptions[i]);
         if (description.empty() || description == "*")
             continue;
-        out.AddTextParameter("PartDescription" + std::to_string(i + 1), descriptions[i]);
+        out.AddTextParameter(DescriptionNames[i], descriptions[i]);
     }
 }
 

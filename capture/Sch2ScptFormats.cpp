@@ -2,6 +2,7 @@
 
 #include "platform/AsciiText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -19,38 +20,42 @@ bool IsIdentifierChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-std::string QuotedLiteral(std::string_view text, char quote, bool isPascal) {
+void AppendQuotedLiteral(std::string& out, std::string_view text, char quote, bool isPascal) {
+    const auto plain = [quote](char c) { return c != quote && !IsControl(c); };
+    if (std::all_of(text.begin(), text.end(), plain)) {
+        out += quote;
+        out += text;
+        out += quote;
+        return;
+    }
     const std::string_view joiner = isPascal ? " + " : " & ";
-    std::string literal;
-    literal.reserve(text.size() + 2);
+    bool any = false;
     bool open = false;
     for (const char c : text) {
         if (!IsControl(c)) {
             if (!open) {
-                if (!literal.empty())
-                    literal += joiner;
-                literal += quote;
-                open = true;
+                if (any)
+                    out += joiner;
+                out += quote;
+                open = any = true;
             }
-            literal += c;
+            out += c;
             if (c == quote)
-                literal += c;
+                out += c;
             continue;
         }
         if (open) {
-            literal += quote;
+            out += quote;
             open = false;
         }
-        if (!literal.empty())
-            literal += joiner;
+        if (any)
+            out += joiner;
+        any = true;
         const std::string code = std::to_string(static_cast<unsigned char>(c));
-        literal += isPascal ? "#" + code : "Chr(" + code + ")";
+        out += isPascal ? "#" + code : "Chr(" + code + ")";
     }
-    if (literal.empty())
-        return {quote, quote};
     if (open)
-        literal += quote;
-    return literal;
+        out += quote;
 }
 
 } // namespace
@@ -74,12 +79,20 @@ std::string FormatReal(double value) {
     return formatted;
 }
 
+void AppendDoubleQuotedLiteral(std::string& out, std::string_view text, bool isPascal) {
+    AppendQuotedLiteral(out, text, '"', isPascal);
+}
+
 std::string DoubleQuotedLiteral(std::string_view text, bool isPascal) {
-    return QuotedLiteral(text, '"', isPascal);
+    std::string literal;
+    AppendDoubleQuotedLiteral(literal, text, isPascal);
+    return literal;
 }
 
 std::string SingleQuotedLiteral(std::string_view text) {
-    return QuotedLiteral(text, '\'', true);
+    std::string literal;
+    AppendQuotedLiteral(literal, text, '\'', true);
+    return literal;
 }
 
 std::string ScriptIdentifier(std::string_view name) {

@@ -15,6 +15,8 @@ std::string FormatReal(double value);
 // each control character (codes below 32, and 127) is spliced in as a character expression instead of being written
 // raw: ClientBasic `"a" & Chr(10) & "b"`, ClientPascal `"a" + #10 + "b"`.
 std::string DoubleQuotedLiteral(std::string_view text, bool isPascal);
+// The same, appended to Out.
+void AppendDoubleQuotedLiteral(std::string& out, std::string_view text, bool isPascal);
 
 // The same for ClientPascal's apostrophe-quoted literals: `'it''s'`.
 std::string SingleQuotedLiteral(std::string_view text);

@@ -142,11 +142,19 @@ void TMacroRecorder::WriteExpansion(TPlaceholder placeholder, std::string_view i
 }
 
 void TMacroRecorder::WriteCircuitCode(std::string_view indent, TTextFileWriter& script) {
+    // Copied in blocks: every line of the circuit code ends in CR LF, so each line start follows a line feed.
     TTextFileReader circuitFile(tempFile_.Path());
-    std::string line;
-    while (circuitFile.ReadLine(line)) {
-        script.Write(indent);
-        script.WriteLine(line);
+    bool lineStart = true;
+    for (std::string_view block = circuitFile.ReadBlock(); !block.empty(); block = circuitFile.ReadBlock()) {
+        while (!block.empty()) {
+            if (lineStart)
+                script.Write(indent);
+            const std::size_t lineFeed = block.find('\n');
+            lineStart = lineFeed != std::string_view::npos;
+            const std::size_t length = lineStart ? lineFeed + 1 : block.size();
+            script.Write(block.substr(0, length));
+            block.remove_prefix(length);
+        }
     }
 }
 

@@ -72,7 +72,9 @@ void TStatementWriter::AddStringParameter(std::string_view name, std::string_vie
 }
 
 void TStatementWriter::AddTextParameter(std::string_view name, std::string_view text) {
-    AddStringParameter(name, DoubleQuotedLiteral(text, isPascal_));
+    BeginStringParameter(name);
+    AppendDoubleQuotedLiteral(code_, text, isPascal_);
+    EndParameter();
 }
 
 void TStatementWriter::AddIntegerValue(std::string_view name, std::int32_t value) {

@@ -10,7 +10,8 @@ namespace snapscribe {
 
 namespace {
 
-constexpr std::size_t BufferSize = 1 << 16;
+// Lines are gathered and handed to the system in blocks of this size: a script has millions of short lines.
+constexpr std::size_t BufferSize = 1 << 20;
 
 [[noreturn]] void RaiseInOutError(const char* operation, const std::string& path) {
     const int error = errno;
@@ -32,7 +33,7 @@ TTextFileWriter::TTextFileWriter(const std::string& path) : path_(path) {
     file_ = std::fopen(path.c_str(), "wb");
     if (file_ == nullptr)
         RaiseInOutError("create", path_);
-    std::setvbuf(file_, nullptr, _IOFBF, BufferSize);
+    pending_.reserve(BufferSize);
 }
 
 TTextFileWriter::~TTextFileWriter() {
@@ -41,9 +42,23 @@ TTextFileWriter::~TTextFileWriter() {
 }
 
 void TTextFileWriter::Write(std::string_view text) {
+    if (pending_.size() + text.size() > BufferSize)
+        Drain();
+    if (text.size() >= BufferSize)
+        WriteThrough(text);
+    else
+        pending_ += text;
+}
+
+void TTextFileWriter::WriteThrough(std::string_view text) {
     errno = 0;
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size())
         RaiseInOutError("write", path_);
+}
+
+void TTextFileWriter::Drain() {
+    WriteThrough(pending_);
+    pending_.clear();
 }
 
 void TTextFileWriter::WriteLine(std::string_view line) {
@@ -52,6 +67,7 @@ void TTextFileWriter::WriteLine(std::string_view line) {
 }
 
 void TTextFileWriter::Flush() {
+    Drain();
     errno = 0;
     if (std::fflush(file_) != 0)
         RaiseInOutError("write", path_);
@@ -60,6 +76,7 @@ void TTextFileWriter::Flush() {
 void TTextFileWriter::Close() {
     if (file_ == nullptr)
         return;
+    Drain();
     errno = 0;
     const bool flushed = std::fflush(file_) == 0;
     const bool closed = std::fclose(file_) == 0;
@@ -109,6 +126,14 @@ bool TTextFileReader::ReadLine(std::string& line) {
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return any;
+}
+
+std::string_view TTextFileReader::ReadBlock() {
+    if (begin_ == end_ && !Refill())
+        return {};
+    const std::string_view block(buffer_.get() + begin_, end_ - begin_);
+    begin_ = end_;
+    return block;
 }
 
 TTemporaryFile::~TTemporaryFile() {

@@ -24,8 +24,12 @@ public:
     void Close();
 
 private:
+    void WriteThrough(std::string_view text);
+    void Drain();
+
     std::string path_;
     std::FILE* file_ = nullptr;
+    std::string pending_;
 };
 
 // A text file read line by line. A line is read whole, whatever its length, without its line end (CR LF or LF).
@@ -38,6 +42,9 @@ public:
 
     // False at the end of the file.
     bool ReadLine(std::string& line);
+    // The next piece of the file as it is, line ends included; empty at the end of the file. Valid until the next
+    // read.
+    std::string_view ReadBlock();
 
 private:
     bool Refill();

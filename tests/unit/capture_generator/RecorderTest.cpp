@@ -228,6 +228,27 @@ TEST_F(Recorder, CopiesLongLinesWhole) {
               std::string::npos);
 }
 
+// More circuit code than the file blocks it is copied in: every line keeps its indentation, none gets another.
+TEST_F(Recorder, IndentsEveryLineOfALargeCircuit) {
+    WriteTemplate("TEMPLATE.TRP", "   { $Place Circuit Code }\n");
+    constexpr int Wires = 4000;
+    std::string expected = Lines({"   { $Place Circuit Code }"});
+    for (int i = 0; i < Wires; ++i) {
+        sheet_.Add(Wire({{100, 200 + i}, {300, 200 + i}}));
+        const std::string dy = std::to_string(100 + i);
+        expected += Lines(
+            {"   ResetParameters;", "   AddStringParameter(\"LineWidth\", \"1\");",
+             "   AddStringParameter(\"Color\", \"128\");", "   AddStringParameter(\"Selection\", \"False\");",
+             "   AddIntegerParameter(\"Location1.X\",0 + X);",
+             "   AddIntegerParameter(\"Location1.Y\"," + dy + " + Y);",
+             "   AddIntegerParameter(\"Location2.X\",200 + X);",
+             "   AddIntegerParameter(\"Location2.Y\"," + dy + " + Y);", "   RunProcess(\"Sch:PlaceWire\");", "   "});
+    }
+    ASSERT_GT(expected.size(), std::size_t{1} << 20);
+    ASSERT_TRUE(Run(Settings("ClientPascal", folder_.PathOf("out.trp"))));
+    EXPECT_TRUE(test::TScratchFolder::Contents(folder_.PathOf("out.trp")) == expected);
+}
+
 // The script goes where the user asked: a long path is not cut, and one too long for the settings record gives the
 // error box and no file anywhere.
 TEST_F(Recorder, WritesTheScriptAtTheWholePathOrNowhere) {
