@@ -1,5 +1,6 @@
 #include "HostFixture.h"
 
+#include "hostkit/InterfaceRef.h"
 #include "hostsim/plexa/DocumentStore.h"
 
 #include <cstring>
@@ -94,13 +95,11 @@ TEST_F(HostProcesses, SchematicProcessesNeedAnOpenSheet) {
     EXPECT_EQ(host->input().pendingPoints(), 1u) << "the user was not asked";
 
     // A view the plug-in still holds after its document was closed acts on nothing.
-    hostkit::IServerDocumentView* view = document->view();
-    document->addRef();
+    hostkit::TInterfaceRef<hostkit::IServerDocumentView> view(document->view());
     host->closeDocument(*document);
-    EXPECT_EQ(launch("Sch:DeselectAllObjects", buffer.Bytes, 256, view), 0);
+    EXPECT_EQ(launch("Sch:DeselectAllObjects", buffer.Bytes, 256, view.Get()), 0);
     EXPECT_EQ(launch("Sch:PlaceJunction", buffer.Bytes, 256, nullptr), 0) << "no current sheet either";
     EXPECT_THAT(host->journal().entries().back().Text, HasSubstr("refused: no schematic document to act on"));
-    document->release();
 }
 
 TEST_F(HostProcesses, UnknownProcessesAreRefusedAndJournaled) {
@@ -171,6 +170,7 @@ TEST_F(HostProcesses, ClientProcessesOpenCloseAndRecord) {
     EXPECT_EQ(launch("Client:OpenDocument", missing.Bytes, 256, nullptr), 0);
 
     char constantEmpty[] = "";
+    hostkit::TInterfaceRef<hostkit::IServerDocumentView> held(document->view()); // as the capture command holds it
     EXPECT_EQ(launch("Client:CloseDocument", constantEmpty, 0, document->view()), 1);
     EXPECT_EQ(host->sheetOf(*document), nullptr);
     EXPECT_THAT(host->journal().texts(JournalKind::DocumentClosed), ElementsAre((folder / "small.sch").string()));
