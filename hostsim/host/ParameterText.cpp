@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <type_traits>
 
 namespace hostsim {
 
@@ -46,24 +47,26 @@ std::optional<std::string> ParameterText::find(std::string_view name) const {
     return std::nullopt;
 }
 
-std::optional<int32_t> ParameterText::int32(std::string_view name) const {
+template <typename Number>
+std::optional<Number> ParameterText::number(std::string_view name, std::string_view expected) const {
     auto text = find(name);
     if (!text)
         return std::nullopt;
-    int32_t value = 0;
-    if (!ParseWhole(*text, value))
-        Refuse(name, *text, "a whole number");
+    Number value{};
+    bool usable = ParseWhole(*text, value);
+    if constexpr (std::is_floating_point_v<Number>)
+        usable = usable && std::isfinite(value);
+    if (!usable)
+        Refuse(name, *text, expected);
     return value;
 }
 
+std::optional<int32_t> ParameterText::int32(std::string_view name) const {
+    return number<int32_t>(name, "a whole number");
+}
+
 std::optional<uint8_t> ParameterText::byte(std::string_view name) const {
-    auto text = find(name);
-    if (!text)
-        return std::nullopt;
-    uint8_t value = 0;
-    if (!ParseWhole(*text, value))
-        Refuse(name, *text, "a whole number from 0 to 255");
-    return value;
+    return number<uint8_t>(name, "a whole number from 0 to 255");
 }
 
 std::optional<bool> ParameterText::flag(std::string_view name) const {
@@ -78,13 +81,7 @@ std::optional<bool> ParameterText::flag(std::string_view name) const {
 }
 
 std::optional<double> ParameterText::real(std::string_view name) const {
-    auto text = find(name);
-    if (!text)
-        return std::nullopt;
-    double value = 0;
-    if (!ParseWhole(*text, value) || !std::isfinite(value))
-        Refuse(name, *text, "a number");
-    return value;
+    return number<double>(name, "a number");
 }
 
 std::string ReadParameterBuffer(const char* buffer, int32_t size) {

@@ -33,6 +33,8 @@ public:
     std::optional<double> real(std::string_view name) const;
 
 private:
+    template <typename Number> std::optional<Number> number(std::string_view name, std::string_view expected) const;
+
     std::vector<std::pair<std::string, std::string>> entries_;
 };
 
