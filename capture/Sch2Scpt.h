@@ -12,7 +12,6 @@
 #include "hostkit/RT_ClientServerInterface.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
 namespace snapscribe {
