@@ -8,4 +8,9 @@ RouterPlugin::RouterPlugin(const std::string& fileName)
       execute_(library_.require<ExecuteProc>("AutoWirer_Execute")),
       options_(library_.require<OptionsProc>("AutoWirer_Options")) {}
 
+RouterPlugin::~RouterPlugin() {
+    if (instanceLive_)
+        destroy_();
+}
+
 } // namespace hostsim

@@ -20,9 +20,19 @@ public:
 
     // Loads the library and binds its four exports; throws HostError when one is missing.
     explicit RouterPlugin(const std::string& fileName);
+    // A router instance the editor left behind is destroyed before the library goes.
+    ~RouterPlugin();
+    RouterPlugin(const RouterPlugin&) = delete;
+    RouterPlugin& operator=(const RouterPlugin&) = delete;
 
-    void create() const { create_(); }
-    void destroy() const { destroy_(); }
+    void create() {
+        create_();
+        instanceLive_ = true;
+    }
+    void destroy() {
+        destroy_();
+        instanceLive_ = false;
+    }
     bool execute(uint32_t wire, int32_t x1, int32_t y1, int32_t x2, int32_t y2) const {
         return execute_(wire, x1, y1, x2, y2) != 0;
     }
@@ -36,6 +46,7 @@ private:
     DestroyProc destroy_;
     ExecuteProc execute_;
     OptionsProc options_;
+    bool instanceLive_ = false;
 };
 
 } // namespace hostsim

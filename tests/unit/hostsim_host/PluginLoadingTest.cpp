@@ -68,6 +68,10 @@ TEST_F(PluginLoading, RouterIsDrivenThroughItsExports) {
     EXPECT_EQ(state.Destroyed, 1);
     EXPECT_EQ(state.OptionsShown, 1);
     EXPECT_EQ(state.Wire, 78u);
+
+    router.create();
+    host.reset();
+    EXPECT_EQ(state.Destroyed, 2) << "the instance left behind is destroyed before the library is unloaded";
 }
 
 TEST_F(PluginLoading, LibrariesAreNamedTheWindowsWayOrByPath) {
