@@ -33,8 +33,10 @@ std::filesystem::path RunningProgramFolder() {
 
 // Two names of one file compare equal.
 std::filesystem::path Normal(const std::filesystem::path& fileName) {
-    std::error_code ignored;
-    return std::filesystem::weakly_canonical(std::filesystem::absolute(fileName), ignored);
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(fileName, error).lexically_normal();
+    const std::filesystem::path canonical = std::filesystem::weakly_canonical(absolute, error);
+    return error ? absolute : canonical;
 }
 
 } // namespace
