@@ -133,31 +133,19 @@ void TBoundingRect::SpanLeft(const TEdge& E, const TBoundingRect& Bound) {
 }
 
 void TBoundingRect::SpanAboveUntil(const TBoundingRect& Blocker, const TEdge& E, const TBoundingRect& Bound) {
-    Left = E.A.X;
-    Right = E.B.X;
-    Bottom = E.A.Y;
-    Top = Blocker.IsSet() ? Blocker.Bottom : Bound.Top;
+    *this = TBoundingRect(E.A.X, E.A.Y, E.B.X, Blocker.IsSet() ? Blocker.Bottom : Bound.Top);
 }
 
 void TBoundingRect::SpanBelowUntil(const TBoundingRect& Blocker, const TEdge& E, const TBoundingRect& Bound) {
-    Left = E.A.X;
-    Right = E.B.X;
-    Top = E.A.Y;
-    Bottom = Blocker.IsSet() ? Blocker.Top : Bound.Bottom;
+    *this = TBoundingRect(E.A.X, Blocker.IsSet() ? Blocker.Top : Bound.Bottom, E.B.X, E.A.Y);
 }
 
 void TBoundingRect::SpanRightUntil(const TBoundingRect& Blocker, const TEdge& E, const TBoundingRect& Bound) {
-    Top = E.A.Y;
-    Bottom = E.B.Y;
-    Left = E.A.X;
-    Right = Blocker.IsSet() ? Blocker.Left : Bound.Right;
+    *this = TBoundingRect(E.A.X, E.B.Y, Blocker.IsSet() ? Blocker.Left : Bound.Right, E.A.Y);
 }
 
 void TBoundingRect::SpanLeftUntil(const TBoundingRect& Blocker, const TEdge& E, const TBoundingRect& Bound) {
-    Top = E.A.Y;
-    Bottom = E.B.Y;
-    Right = E.A.X;
-    Left = Blocker.IsSet() ? Blocker.Right : Bound.Left;
+    *this = TBoundingRect(Blocker.IsSet() ? Blocker.Right : Bound.Left, E.B.Y, E.A.X, E.A.Y);
 }
 
 } // namespace wirewright

@@ -46,7 +46,7 @@ public:
     }
 
 private:
-    std::array<Node*, 64> Local{};
+    std::array<Node*, 64> Local; // only entries below Size are read
     std::size_t Size = 0;
     std::vector<Node*> Spill;
 };
@@ -109,6 +109,38 @@ bool LiesOnLine(const TBoundingRect& R, TPoint P) {
 
 bool IsLineOn(const TObstacle& Leaf, TPoint P) {
     return IsLineKind(Leaf.Kind) && LiesOnLine(Leaf.Rect, P);
+}
+
+// The neighbour queries along one axis: rows (Y; Bottom, Top) or columns (X; Left, Right).
+struct TAxis {
+    int32_t TPoint::*Along;
+    int32_t TBoundingRect::*Low;
+    int32_t TBoundingRect::*High;
+};
+constexpr TAxis Rows{&TPoint::Y, &TBoundingRect::Bottom, &TBoundingRect::Top};
+constexpr TAxis Columns{&TPoint::X, &TBoundingRect::Left, &TBoundingRect::Right};
+
+// Every visible leaf overlapping Window that lies wholly beyond P's line becomes Beyond and pulls the window's high
+// side in to it; one wholly before P's line becomes Before and pulls the low side in. A leaf across P's line changes
+// nothing.
+void FindNeighbours(const TObstacle* Root, const TAxis& Axis, TPoint P, TBoundingRect& Window, TBoundingRect& Beyond,
+                    TBoundingRect& Before) {
+    Walk(
+        Root, [&](const TBoundingRect& R) { return MayOverlap(Window, R); },
+        [&](const TObstacle& Leaf) {
+            const TBoundingRect& R = Leaf.Rect;
+            if (IsMarkedJunction(Leaf) || !Window.Overlaps(R))
+                return false;
+            if (R.*Axis.Low > P.*Axis.Along) {
+                Beyond = R;
+                Window.*Axis.High = R.*Axis.Low;
+            }
+            if (R.*Axis.High < P.*Axis.Along) {
+                Before = R;
+                Window.*Axis.Low = R.*Axis.High;
+            }
+            return false;
+        });
 }
 
 bool IsLineEnd(const TBoundingRect& R, TPoint P) {
@@ -343,42 +375,12 @@ void TObstacleTree::CollectFacingSides(const TEdge& E, TEdgeList& List, TSide Di
 
 void TObstacleTree::FindNeighboursAboveBelow(TPoint P, TBoundingRect& Window, TBoundingRect& Above,
                                              TBoundingRect& Below) const {
-    Walk(
-        Root, [&](const TBoundingRect& R) { return MayOverlap(Window, R); },
-        [&](const TObstacle& Leaf) {
-            const TBoundingRect& R = Leaf.Rect;
-            if (IsMarkedJunction(Leaf) || !Window.Overlaps(R))
-                return false;
-            if (R.Bottom > P.Y) {
-                Above = R;
-                Window.Top = R.Bottom;
-            }
-            if (R.Top < P.Y) {
-                Below = R;
-                Window.Bottom = R.Top;
-            }
-            return false;
-        });
+    FindNeighbours(Root, Rows, P, Window, Above, Below);
 }
 
 void TObstacleTree::FindNeighboursLeftRight(TPoint P, TBoundingRect& Window, TBoundingRect& RightRect,
                                             TBoundingRect& LeftRect) const {
-    Walk(
-        Root, [&](const TBoundingRect& R) { return MayOverlap(Window, R); },
-        [&](const TObstacle& Leaf) {
-            const TBoundingRect& R = Leaf.Rect;
-            if (IsMarkedJunction(Leaf) || !Window.Overlaps(R))
-                return false;
-            if (R.Left > P.X) {
-                RightRect = R;
-                Window.Right = R.Left;
-            }
-            if (R.Right < P.X) {
-                LeftRect = R;
-                Window.Left = R.Right;
-            }
-            return false;
-        });
+    FindNeighbours(Root, Columns, P, Window, RightRect, LeftRect);
 }
 
 // --- L-path tests ---------------------------------------------------------------------------------------------------
