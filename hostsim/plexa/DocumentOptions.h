@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "hostsim/plexa/Geometry.h"
@@ -46,6 +47,18 @@ struct DocumentOptions {
 
     // The whole sheet, origin at the bottom left.
     Rect sheet() const { return {0, 0, sheetWidth, sheetHeight}; }
+
+    // The title block at the bottom right, by its style; none for a style this host does not draw.
+    std::optional<Rect> titleBlock() const {
+        const int32_t right = sheetWidth - 20;
+        if (!styledTitleBlock)
+            return Rect{right - 500, 20, right, 100};
+        if (titleBlockStyle == 0)
+            return Rect{right - 360, 20, right, 102};
+        if (titleBlockStyle == 1)
+            return Rect{right - 630, 20, right, 200};
+        return std::nullopt;
+    }
 };
 
 } // namespace hostsim

@@ -25,10 +25,10 @@ TESSELLON_EXPORT std::vector<std::unique_ptr<SheetObject>> libraryPins(const She
                                                                        const PartLibrary& library);
 
 // Takes the part's pins anew from its library part (after its library reference, part id or display mode changed).
-void replacePins(SheetObject& part, const PartLibrary& library);
+TESSELLON_EXPORT void replacePins(SheetObject& part, const PartLibrary& library);
 
 // After the part's location, orientation or mirroring changed from `from`: its pins, texts and body follow.
-void movePart(SheetObject& part, const Placement& from);
+TESSELLON_EXPORT void movePart(SheetObject& part, const Placement& from);
 
 // The body items of the part's library part, placed on the sheet (pins excluded), for drawing.
 TESSELLON_EXPORT std::vector<std::unique_ptr<SheetObject>> placedBody(const SheetObject& part,
