@@ -46,7 +46,14 @@ Point turnedCorner(Point p, const Placement& from, const Placement& to) {
 
 Point defaultTextLocation(const SheetObject& part, const SheetObject& text) {
     const Rect& body = part.part->body;
-    if (&text == part.part->designator.get())
+    const bool designator = &text == part.part->designator.get();
+    if (part.part->orientation & 1) {
+        // A part turned by a quarter has its texts beside it, the designator above the middle.
+        const int64_t middle = (int64_t{body.bottom} + body.top) / 2;
+        return {saturate(int64_t{body.right} + 2 * TextGap),
+                saturate(designator ? middle + TextGap : middle - TextGap - TextHeight)};
+    }
+    if (designator)
         return {body.left, saturate(int64_t{body.top} + TextGap)};
     return {body.left, saturate(int64_t{body.bottom} - TextGap - TextHeight)};
 }
