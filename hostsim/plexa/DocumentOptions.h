@@ -45,6 +45,8 @@ struct DocumentOptions {
     std::string fontName = "Sans";
     int32_t fontSize = 10;
 
+    friend bool operator==(const DocumentOptions&, const DocumentOptions&) = default;
+
     // The whole sheet, origin at the bottom left.
     Rect sheet() const { return {0, 0, sheetWidth, sheetHeight}; }
 
