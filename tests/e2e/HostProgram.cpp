@@ -106,8 +106,8 @@ void TestFolder::TearDown() {
     std::filesystem::remove_all(folder);
 }
 
-} // namespace e2e
-
-std::ostream& operator<<(std::ostream& out, const e2e::ProgramRun& run) {
+std::ostream& operator<<(std::ostream& out, const ProgramRun& run) {
     return out << "exit " << run.ExitCode << "\n--- out\n" << run.Out << "--- err\n" << run.Err;
 }
+
+} // namespace e2e

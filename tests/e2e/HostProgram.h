@@ -35,7 +35,7 @@ protected:
     std::filesystem::path folder;
 };
 
-} // namespace e2e
-
 // Prints the run when an expectation on it fails.
-std::ostream& operator<<(std::ostream& out, const e2e::ProgramRun& run);
+std::ostream& operator<<(std::ostream& out, const ProgramRun& run);
+
+} // namespace e2e
