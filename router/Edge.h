@@ -8,6 +8,8 @@
 
 namespace wirewright {
 
+class TObstacleTree;
+
 // Cost of an edge that must not be expanded.
 constexpr int32_t BlockedCost = 100000;
 
@@ -62,6 +64,34 @@ public:
     void ClipToSpan(const TEdge& E);
     // Corridor := the strip of Window that this edge spans, across the window's full depth.
     void SetCorridor(const TBoundingRect& Window);
+
+    // --- Pass point and cost (EdgePass.cpp) -------------------------------------------------------------------------
+
+    // Entry, ParentKind, ParentSide and EntryOnLine from the parent, or from StartExit for an edge of the first window.
+    void SetEntry(TPoint StartExit, const TObstacleTree& Tree);
+    // Pass where the line from Entry toward GoalEntry meets the edge (or below the midpoint of Entry and Goal when
+    // the edge does not separate them), kept on the edge, snapped and kept off wires; sets the pass flags and
+    // SavedPass. Start is not used.
+    void PlacePass(TPoint Start, TPoint Goal, TPoint GoalEntry, int32_t Grid, const TObstacleTree& Tree, bool Snap);
+    // Pass := P kept within A..B, snapped when Snap.
+    void ClampPass(TPoint P, int32_t Grid, bool Snap);
+    // P moved onto the grid: across the edge toward the window's side, along it to the nearest grid line on the edge.
+    TPoint SnapPass(TPoint P, int32_t Grid) const;
+    // Moves Pass off wire ends and crossings and sets PassFree, PassTouchesLine, PassOutside, PassAtLineEnd.
+    void AdjustPass(int32_t Grid, const TObstacleTree& Tree, bool Snap);
+    // PathShape, PathLength, Remaining, Estimate, CrossesLine and Cost (BlockedCost when the edge must not be
+    // expanded).
+    void Evaluate(TPoint Start, TPoint Goal, TPoint GoalEntry, int32_t AvoidLevel, const TObstacleTree& Tree);
+    // Slides toward the goal's side first.
+    void SetSlideSide(TPoint StartExit, TPoint GoalEntry);
+    // One grid step along SlideSide; past an end the slide turns and restarts from SavedPass; the second turn
+    // exhausts the edge (PathShape sdNone).
+    void SlidePass(TPoint StartExit, TPoint GoalEntry, const TObstacleTree& Tree, int32_t Grid);
+    // Turns the slide (counting a turn) and puts Pass back to SavedPass.
+    void ReverseSlide();
 };
+
+// The distance from P to Q, truncated toward zero.
+int32_t Distance(TPoint P, TPoint Q);
 
 } // namespace wirewright
