@@ -34,6 +34,11 @@ THostHandle SchAPI_CreateObjectEx(uint8_t Kind) {
     return CallBound(GlobalSchApi.SchAPI_CreateObjectEx, THostHandle{0}, Kind);
 }
 
+void SchAPI_DestroyObject(THostHandle Object) {
+    if (GlobalSchApi.SchAPI_DestroyObject != nullptr)
+        GlobalSchApi.SchAPI_DestroyObject(Object);
+}
+
 void SchAPI_RedrawObject(THostHandle Object) {
     if (GlobalSchApi.SchAPI_RedrawObject != nullptr)
         GlobalSchApi.SchAPI_RedrawObject(Object);

@@ -212,6 +212,7 @@ THostHandle SchAPI_GetCurrentDocumentHandle();                                  
 int32_t SchAPI_QueryDocumentName(uint8_t Mode, THostHandle Document, char** Name, int32_t Size); // 0
 uint8_t SchAPI_GetObjectIdFromObjectHandle(THostHandle Object);                                  // 61
 THostHandle SchAPI_CreateObjectEx(uint8_t Kind);                                                 // 0
+void SchAPI_DestroyObject(THostHandle Object);                                                   // no call
 void SchAPI_RedrawObject(THostHandle Object);                                                    // no call
 uint8_t SchAPI_ImportFromUser(THostHandle Object); // 0; also 0 without a call for object 0
 // No call when unbound: the outputs keep their values.

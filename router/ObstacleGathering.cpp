@@ -1,257 +1,270 @@
-// How the objects of a sheet become obstacles of the tree: which kinds, with which rectangle and margin, and how a
-// part splits into a body and pin bands so that routes can still reach its pin ends.
+// The gathering by object kind: which objects become obstacles, with which rectangle, kind and margin.
+#include "router/ObstacleGathering.h"
+
 #include "router/New_SchClass.h"
 #include "router/New_SchProcs.h"
-#include "router/ObstacleTree.h"
 #include "router/SheetQueries.h"
-
-#include <array>
 
 namespace wirewright {
 
 namespace {
 
-constexpr int32_t SheetBorderDepth = 22;
-constexpr int32_t TitleBlockRightGap = 20;
+constexpr int32_t BorderDepth = 22;
+constexpr int32_t TitleBlockRightGap = 20; // the title block ends this far left of the sheet's right edge
 constexpr int32_t TitleBlockBottom = 20;
 
+// The rectangle from the host's corners (X1, Y1) and (X2, Y2), normalised.
+TBoundingRect RectFromCorners(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2) {
+    TBoundingRect Rect;
+    Rect.SetCorners({X1, Y1}, {X2, Y2});
+    Rect.Normalize();
+    return Rect;
+}
+
+// The object's rectangle as the host reports it, normalised; unset when the host does not answer.
 TBoundingRect HostRectOf(THostHandle Object) {
-    TBoundingRect R;
-    SchAPI_GetObjectBoundingRectangle(Object, &R.Left, &R.Top, &R.Right, &R.Bottom);
-    R.Normalize();
-    return R;
+    TBoundingRect Rect;
+    int32_t X1 = Rect.Left, Y1 = Rect.Top, X2 = Rect.Right, Y2 = Rect.Bottom;
+    SchAPI_GetObjectBoundingRectangle(Object, &X1, &Y1, &X2, &Y2);
+    return RectFromCorners(X1, Y1, X2, Y2);
 }
 
-// The current document's rectangle, or an unset one when the host does not answer.
-TBoundingRect SheetRect() {
-    TBoundingRect R;
-    R.SetToSheet();
-    return R;
-}
-
+// A 3 by 3 square centred on P: a junction or the end mark of a line.
 TBoundingRect MarkAround(TPoint P) {
     return TBoundingRect(P.X - 1, P.Y - 1, P.X + 1, P.Y + 1);
 }
 
+// A text's own extent widened sideways by Margin and one unit lower at the top and higher at the bottom.
+TBoundingRect TextRect(const TSchTextField& Text, int32_t Margin) {
+    int32_t X1, Y1, X2, Y2;
+    Text.GetBoundingRect(X1, Y1, X2, Y2);
+    TBoundingRect Rect = RectFromCorners(X1, Y1, X2, Y2);
+    Rect.Left -= Margin;
+    Rect.Right += Margin;
+    Rect.Top -= 1;
+    Rect.Bottom += 1;
+    return Rect;
+}
+
+// The pin bands of a part, one per side of the part's own rectangle, in the order they are cut from the body.
+struct TPinBands {
+    TBoundingRect Band[4];
+    static constexpr TSide Sides[4] = {sdTop, sdBottom, sdLeft, sdRight};
+
+    // Adds the pin with corners (X1, Y1), (X2, Y2) to the band of the first part side its end lies on (top, bottom,
+    // left, right), widened by 1 across the band; a pin on no side is ignored.
+    void Include(const TBoundingRect& Part, int32_t X1, int32_t Y1, int32_t X2, int32_t Y2) {
+        TBoundingRect Pin;
+        Pin.SetFromPoints({X1, Y1}, {X2, Y2});
+        int Index;
+        if (Part.Top == Y1 || Part.Top == Y2)
+            Index = 0;
+        else if (Part.Bottom == Y1 || Part.Bottom == Y2)
+            Index = 1;
+        else if (Part.Left == X1 || Part.Left == X2)
+            Index = 2;
+        else if (Part.Right == X1 || Part.Right == X2)
+            Index = 3;
+        else
+            return;
+        if (Index < 2)
+            Pin.InflateSides(SideBit(sdLeft) | SideBit(sdRight), 1);
+        else
+            Pin.InflateSides(SideBit(sdBottom) | SideBit(sdTop), 1);
+        Band[Index].Include(Pin);
+    }
+};
+
+// One sheet object by its kind; Rect is the object's rectangle grown by Margin.
+void AddSheetObject(TObstacleTree& Tree, THostHandle Object, int32_t Margin) {
+    const uint8_t Kind = ObjectKindOf(Object);
+    TBoundingRect Rect = HostRectOf(Object);
+    Rect.Inflate(Margin);
+    switch (Kind) {
+    case 0:
+    case okDesignator: // added with its part
+    case okPartType:
+        return;
+    case okBus:
+    case okPolyline:
+    case okWire:
+        AddPolyline(Tree, Object);
+        return;
+    case okBusEntry:
+    case okPowerObject:
+        Rect.Deflate(Margin);
+        break;
+    case okJunction:
+        AddJunction(Tree, Object);
+        return;
+    case okAnnotation:
+    case okNetLabel:
+        Rect.Deflate(Margin + 1);
+        Tree.AddObstacle(Rect, okAnnotation);
+        return;
+    case okPart:
+        AddPart(Tree, Rect, Object, Margin);
+        return;
+    case okPort:
+        Rect.Top -= Margin;
+        Rect.Bottom += Margin;
+        break;
+    case okTextObject:
+        AddTextObject(Tree, Object, Margin);
+        return;
+    default:
+        break;
+    }
+    Tree.AddObstacle(Rect, Kind);
+}
+
 } // namespace
 
-void TObstacleTree::Build(THostHandle SheetHandle, int32_t Margin) {
+void Build(TObstacleTree& Tree, THostHandle SheetHandle, int32_t Margin) {
     const THostHandle Iterator = SchAPI_CreateIterator(SheetHandle, 0);
-    for (THostHandle Object = SchAPI_GetFirstObject(Iterator); Object != 0; Object = SchAPI_GetNextObject(Iterator)) {
-        const uint8_t Kind = ObjectKindOf(Object);
-        TBoundingRect R = HostRectOf(Object);
-        R.Inflate(Margin);
-        switch (Kind) {
-        case 0:
-        case okDesignator: // added with its part
-        case okPartType:
-            break;
-        case okBus:
-        case okPolyline:
-        case okWire:
-            AddPolyline(Object);
-            break;
-        case okBusEntry:
-        case okPowerObject:
-            R.Deflate(Margin);
-            AddObstacle(R, Kind);
-            break;
-        case okJunction:
-            AddJunction(Object);
-            break;
-        case okAnnotation:
-        case okNetLabel:
-            R.Deflate(Margin + 1);
-            AddObstacle(R, okAnnotation);
-            break;
-        case okPart:
-            AddPart(R, Object, Margin);
-            break;
-        case okPort:
-            R.Top -= Margin;
-            R.Bottom += Margin;
-            AddObstacle(R, okPort);
-            break;
-        case okTextObject:
-            AddTextObject(Object, Margin);
-            break;
-        default:
-            AddObstacle(R, Kind);
-            break;
-        }
-    }
-    AddSheetBorder();
-    AddTitleBlock();
+    for (THostHandle Object = SchAPI_GetFirstObject(Iterator); Object != 0; Object = SchAPI_GetNextObject(Iterator))
+        AddSheetObject(Tree, Object, Margin);
+    AddSheetBorder(Tree);
+    AddTitleBlock(Tree);
     SchAPI_DestroyIterator(Iterator);
 }
 
-void TObstacleTree::AddWire(THostHandle WireHandle) {
-    AddPolyline(WireHandle);
+void AddWire(TObstacleTree& Tree, THostHandle WireHandle) {
+    AddPolyline(Tree, WireHandle);
 }
 
-void TObstacleTree::AddPolyline(THostHandle ObjectHandle) {
+// Straight runs of the object's segments as zero-width or zero-height rectangles, and a mark around each end. A run
+// goes on while the next segment keeps its orientation, but the last segment always stands alone.
+void AddPolyline(TObstacleTree& Tree, THostHandle ObjectHandle) {
     TSchAbstractPolyLineObject Line(ObjectHandle);
     Line.Query(qmRead);
     const int32_t Count = Line.VertexCount;
-    if (Count <= 0)
+    if (Count == 0)
         return;
-    // Vertices are numbered from 1 as the host numbers them.
-    const auto Vertex = [&](int32_t I) { return Line.Vertices[I - 1]; };
-    const auto Orientation = [&](int32_t I) { return SegmentOrientation(Vertex(I), Vertex(I + 1)); };
+    const auto Vertex = [&Line](int32_t Index) { return Line.Vertices[Index - 1]; };
 
     TPoint Start = Vertex(1);
-    for (int32_t I = 1; I <= Count - 1; ++I) {
-        const TSide O = Orientation(I);
-        if (O == sdBoth) { // oblique: no obstacle
-            Start = Vertex(I + 1);
+    for (int32_t i = 1; i <= Count - 1; ++i) {
+        const TSide Orientation = SegmentOrientation(Vertex(i), Vertex(i + 1));
+        if (Orientation == sdBoth) {
+            Start = Vertex(i + 1); // oblique segments are no obstacles
             continue;
         }
-        // The last segment always stands alone, even when it continues the one before.
-        const TSide Next = I + 2 <= Count - 1 ? Orientation(I + 1) : sdBoth;
-        if (Next != O) {
-            TBoundingRect Run;
-            Run.SetCorners(Start, Vertex(I + 1));
-            Run.Normalize();
-            AddObstacle(Run, okWire);
-            Start = Vertex(I + 1);
-        }
+        const TSide Next = i + 2 <= Count - 1 ? SegmentOrientation(Vertex(i + 1), Vertex(i + 2)) : sdBoth;
+        if (Next == Orientation)
+            continue;
+        TBoundingRect Run;
+        Run.SetCorners(Start, Vertex(i + 1));
+        Run.Normalize();
+        Tree.AddObstacle(Run, okWire);
+        Start = Vertex(i + 1);
     }
-    AddObstacle(MarkAround(Vertex(1)), okJunction);
-    AddObstacle(MarkAround(Vertex(Count)), okJunction);
+    Tree.AddObstacle(MarkAround(Vertex(1)), okJunction);
+    Tree.AddObstacle(MarkAround(Vertex(Count)), okJunction);
 }
 
-void TObstacleTree::AddSegment(TPoint P1, TPoint P2) {
+void AddSegment(TObstacleTree& Tree, TPoint P1, TPoint P2) {
     OrderSegmentEnds(P1, P2);
-    TBoundingRect R;
+    TBoundingRect Rect;
     if (P1.X == P2.X)
-        R = TBoundingRect(P1.X - 1, MinCoord(P1.Y, P2.Y), P1.X + 1, MaxCoord(P1.Y, P2.Y));
+        Rect = TBoundingRect(P1.X - 1, MinCoord(P1.Y, P2.Y), P1.X + 1, MaxCoord(P1.Y, P2.Y));
     else
-        R = TBoundingRect(MinCoord(P1.X, P2.X), P1.Y - 1, MaxCoord(P1.X, P2.X), P1.Y + 1);
-    AddObstacle(R, okRectangle);
+        Rect = TBoundingRect(MinCoord(P1.X, P2.X), P1.Y - 1, MaxCoord(P1.X, P2.X), P1.Y + 1);
+    Tree.AddObstacle(Rect, okRectangle);
 }
 
-void TObstacleTree::AddPart(TBoundingRect Rect, THostHandle PartHandle, int32_t Margin) {
+// The pins along each side of the part form a band that is cut from the body; the bands keep Margin, the body one unit
+// more, so that routes can reach the pin ends.
+void AddPart(TObstacleTree& Tree, TBoundingRect Rect, THostHandle PartHandle, int32_t Margin) {
     TSchComponent Component(PartHandle);
     Component.Query(qmRead);
     const bool ShowHidden = Component.ShowHiddenPins != 0;
     Rect.Deflate(Margin);
 
-    enum { Top, Bottom, Left, Right };
-    std::array<TBoundingRect, 4> Bands; // unset until a pin joins
+    TPinBands Bands;
+    TSchPin Pin(0);
     const THostHandle Iterator = SchAPI_CreateGroupIterator(Component.ItemContainer);
     for (THostHandle Child = SchAPI_GetFirstGroupObject(Iterator); Child != 0;
          Child = SchAPI_GetNextGroupObject(Iterator)) {
-        if (ObjectKindOf(Child) != okPin)
+        if (ObjectKindOf(Child) != okPin || (!ShowHidden && IsPinHidden(Child)))
             continue;
-        if (!ShowHidden && IsPinHidden(Child))
-            continue;
-        TSchPin Pin(Child);
+        Pin.Handle = Child;
         Pin.Query(qmRead);
-        int32_t X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+        int32_t X1, Y1, X2, Y2;
         Pin.GetBoundingRect(X1, Y1, X2, Y2);
-        TBoundingRect PinRect;
-        PinRect.SetFromPoints({X1, Y1}, {X2, Y2});
-        int Band;
-        if (Rect.Top == Y1 || Rect.Top == Y2)
-            Band = Top;
-        else if (Rect.Bottom == Y1 || Rect.Bottom == Y2)
-            Band = Bottom;
-        else if (Rect.Left == X1 || Rect.Left == X2)
-            Band = Left;
-        else if (Rect.Right == X1 || Rect.Right == X2)
-            Band = Right;
-        else
-            continue;
-        // Widened by 1 across the band's direction.
-        PinRect.InflateSides(
-            Band == Top || Band == Bottom ? SideBit(sdLeft) | SideBit(sdRight) : SideBit(sdBottom) | SideBit(sdTop), 1);
-        Bands[Band].Include(PinRect);
+        Bands.Include(Rect, X1, Y1, X2, Y2);
     }
     SchAPI_DestroyGroupIterator(Iterator);
 
-    constexpr std::array<TSide, 4> BandSides = {sdTop, sdBottom, sdLeft, sdRight};
-    for (int Band = Top; Band <= Right; ++Band) {
-        if (!Bands[Band].IsSet())
+    for (int i = 0; i < 4; ++i) {
+        TBoundingRect& Band = Bands.Band[i];
+        if (!Band.IsSet())
             continue;
-        Rect.CutSide(Bands[Band], BandSides[Band]);
-        TBoundingRect Grown = Bands[Band];
-        Grown.Inflate(Margin);
-        AddObstacle(Grown, okPart);
+        Rect.CutSide(Band, TPinBands::Sides[i]);
+        Band.Inflate(Margin);
+        Tree.AddObstacle(Band, okPart);
     }
-    // The body keeps one unit more clearance than its pin bands.
     Rect.Inflate(Margin + 1);
-    AddObstacle(Rect, okPart);
-    AddDesignator(Component.DesignatorHandle, Margin);
+    Tree.AddObstacle(Rect, okPart);
+    AddDesignator(Tree, Component.DesignatorHandle, Margin);
 }
 
-namespace {
-
-// A text's host rectangle widened by Margin sideways and one unit inside at top and bottom.
-TBoundingRect TextObstacleRect(THostHandle TextHandle, int32_t Margin) {
-    TBoundingRect R = HostRectOf(TextHandle);
-    R.Left -= Margin;
-    R.Right += Margin;
-    R.Top -= 1;
-    R.Bottom += 1;
-    return R;
-}
-
-} // namespace
-
-void TObstacleTree::AddDesignator(THostHandle TextHandle, int32_t Margin) {
-    TSchTextField Text(TextHandle);
-    Text.Query(qmRead);
-    if (Text.IsHidden)
+// A part without a designator text (handle 0) adds nothing: the host would report no rectangle for it.
+void AddDesignator(TObstacleTree& Tree, THostHandle TextHandle, int32_t Margin) {
+    if (TextHandle == 0)
         return;
-    AddObstacle(TextObstacleRect(TextHandle, Margin), okDesignator);
-}
-
-void TObstacleTree::AddTextObject(THostHandle TextHandle, int32_t Margin) {
     TSchTextField Text(TextHandle);
     Text.Query(qmRead);
-    AddObstacle(TextObstacleRect(TextHandle, Margin), okTextObject);
+    if (Text.IsHidden == 0)
+        Tree.AddObstacle(TextRect(Text, Margin), okDesignator);
 }
 
-void TObstacleTree::AddJunction(THostHandle JunctionHandle) {
+void AddTextObject(TObstacleTree& Tree, THostHandle TextHandle, int32_t Margin) {
+    TSchTextField Text(TextHandle);
+    Text.Query(qmRead);
+    Tree.AddObstacle(TextRect(Text, Margin), okTextObject);
+}
+
+void AddJunction(TObstacleTree& Tree, THostHandle JunctionHandle) {
     TSchJunction Junction(JunctionHandle);
     Junction.Query(qmRead);
-    AddObstacle(MarkAround(Junction.Location), okJunction);
+    Tree.AddObstacle(MarkAround(Junction.Location), okJunction);
 }
 
-void TObstacleTree::AddSheetBorder() {
-    TBoundingRect R = SheetRect();
-    R.Bottom = R.Top - SheetBorderDepth;
-    AddObstacle(R, okUnknown);
-    R = SheetRect();
-    R.Left = R.Right - SheetBorderDepth;
-    AddObstacle(R, okUnknown);
-    R = SheetRect();
-    R.Top = R.Bottom + SheetBorderDepth;
-    AddObstacle(R, okUnknown);
-    R = SheetRect();
-    R.Right = R.Left + SheetBorderDepth;
-    AddObstacle(R, okUnknown);
+void AddSheetBorder(TObstacleTree& Tree) {
+    TBoundingRect Sheet;
+    Sheet.SetToSheet();
+    TBoundingRect Top = Sheet, Right = Sheet, Bottom = Sheet, Left = Sheet;
+    Top.Bottom = Sheet.Top - BorderDepth;
+    Right.Left = Sheet.Right - BorderDepth;
+    Bottom.Top = Sheet.Bottom + BorderDepth;
+    Left.Right = Sheet.Left + BorderDepth;
+    for (const TBoundingRect& Band : {Top, Right, Bottom, Left})
+        Tree.AddObstacle(Band, okUnknown);
 }
 
-void TObstacleTree::AddTitleBlock() {
+// The title block's size follows the document's title block options. A title block style the router does not know adds
+// no title block, rather than blocking the whole sheet.
+void AddTitleBlock(TObstacleTree& Tree) {
     TSchSheetOptions Options(SchAPI_GetCurrentDocumentHandle());
     Options.Query(qmRead);
-    int32_t Width = 0, Top = 0;
-    if (!Options.StyledTitleBlock) {
-        Width = 500, Top = 100;
+    int32_t LeftInset, Top; // from the sheet's right edge; the top's height
+    if (Options.StyledTitleBlock == 0) {
+        LeftInset = 520;
+        Top = 100;
     } else if (Options.TitleBlockStyle == 0) {
-        Width = 360, Top = 102;
+        LeftInset = 380;
+        Top = 102;
     } else if (Options.TitleBlockStyle == 1) {
-        Width = 630, Top = 200;
+        LeftInset = 650;
+        Top = 200;
     } else {
-        return; // a style the router does not know: no title block rather than one covering the whole sheet
+        return;
     }
-    TBoundingRect R = SheetRect();
-    R.Right -= TitleBlockRightGap;
-    R.Left = R.Right - Width;
-    R.Bottom = TitleBlockBottom;
-    R.Top = Top;
-    AddObstacle(R, okRectangle);
+    TBoundingRect Sheet;
+    Sheet.SetToSheet();
+    const TBoundingRect Block(Sheet.Right - LeftInset, TitleBlockBottom, Sheet.Right - TitleBlockRightGap, Top);
+    Tree.AddObstacle(Block, okRectangle);
 }
 
 } // namespace wirewright

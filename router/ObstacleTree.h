@@ -96,29 +96,6 @@ public:
     // counts; otherwise Count is left alone.
     TSide ClassifyCornerFull(TPoint A, TPoint B, TPoint T1, TPoint T2, int32_t& Count) const;
 
-    // --- Filling from the sheet (ObstacleGathering.cpp) ------------------------------------------------------------
-
-    // Inserts every obstacle of the sheet, grown by Margin (0..99), then the sheet border and the title block.
-    void Build(THostHandle SheetHandle, int32_t Margin);
-    // A wire's straight runs and end marks, as AddPolyline.
-    void AddWire(THostHandle WireHandle);
-    // The straight runs (okWire) of a multi-vertex object and a 3 by 3 mark (okJunction) around each end.
-    void AddPolyline(THostHandle ObjectHandle);
-    // A 2-unit-thick rectangle (okRectangle) along the axis-parallel segment P1-P2.
-    void AddSegment(TPoint P1, TPoint P2);
-    // A part's pin bands and body (okPart), then its designator; Rect is the part's rectangle grown by Margin.
-    void AddPart(TBoundingRect Rect, THostHandle PartHandle, int32_t Margin);
-    // The designator text of a part (okDesignator), unless hidden: widened by Margin sideways, 1 inside vertically.
-    void AddDesignator(THostHandle TextHandle, int32_t Margin);
-    // A text object (okTextObject): the designator's rectangle, always.
-    void AddTextObject(THostHandle TextHandle, int32_t Margin);
-    // A 3 by 3 square (okJunction) around a junction's location.
-    void AddJunction(THostHandle JunctionHandle);
-    // Four bands 22 deep along the edges of the current document (okUnknown).
-    void AddSheetBorder();
-    // The title block area of the current document (okRectangle); none for a title block style it does not know.
-    void AddTitleBlock();
-
 private:
     // Walks from Slot down to an empty slot or a leaf, splitting on coordinate Dimension (0 Left, 1 Bottom, 2 Right,
     // 3 Top) and growing every box passed.

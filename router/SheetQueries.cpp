@@ -1,31 +1,31 @@
 #include "router/SheetQueries.h"
 
-#include "router/New_SchClass.h"
 #include "router/New_SchProcs.h"
 #include "router/ObstacleTree.h"
-
-#include <functional>
 
 namespace wirewright {
 
 namespace {
 
-// Calls Visit with each part whose rectangle holds P, until Visit answers false. Every iterator is released.
-void ForEachPartAt(TPoint P, const std::function<bool(THostHandle)>& Visit) {
+// Visits the parts at P, read, until Visit answers false.
+template <typename Visitor> void ForEachPartAt(TPoint P, Visitor Visit) {
     const TObjectKindSet Parts = KindSetOf(okPart);
     const THostHandle Iterator =
         SchAPI_CreateSpatialIterator(SchAPI_GetCurrentDocumentHandle(), P.X, P.Y, P.X, P.Y, &Parts);
     int32_t Unused = 0;
-    for (THostHandle Part = SchAPI_GetFirstSpatialObject(Iterator, &Unused); Part != 0;
-         Part = SchAPI_GetNextSpatialObject(Iterator, &Unused)) {
+    for (THostHandle Handle = SchAPI_GetFirstSpatialObject(Iterator, &Unused); Handle != 0;
+         Handle = SchAPI_GetNextSpatialObject(Iterator, &Unused)) {
+        TSchPart Part(Handle);
+        Part.Query(qmRead);
         if (!Visit(Part))
             break;
     }
     SchAPI_DestroySpatialIterator(Iterator);
 }
 
-// Calls Visit with each library pin item of the (read) part, until Visit answers false.
-void ForEachLibraryPin(TSchPart& Part, const std::function<bool(THostHandle)>& Visit) {
+// Visits the pins among the library items of the part's library component, in library coordinates, until Visit answers
+// false.
+template <typename Visitor> void ForEachLibraryPin(TSchPart& Part, Visitor Visit) {
     const THostHandle Component = SchAPI_GetLibraryComponentHandle(Part.LibReference.Data(), HostTextSize);
     const THostHandle Container = SchAPI_GetLibraryPartContainer(Component, Part.PartId, Part.CompDisplayMode);
     const THostHandle Iterator = SchAPI_CreateGroupIterator(Container);
@@ -37,64 +37,66 @@ void ForEachLibraryPin(TSchPart& Part, const std::function<bool(THostHandle)>& V
     SchAPI_DestroyGroupIterator(Iterator);
 }
 
-// The corners (X1, Y1) and (X2, Y2) of a library pin placed as the part places it; the copy is released.
-void PlacedPinCorners(THostHandle PinItem, THostHandle Part, TPoint& A, TPoint& B) {
-    const THostHandle Copy = SchAPI_ReplicatePartItem(PinItem, Part);
-    TSchPin Pin(Copy);
-    Pin.Query(qmRead);
-    Pin.GetBoundingRect(A.X, A.Y, B.X, B.Y);
-    SchAPI_DestroyPartItem(Copy);
+// The corners (X1, Y1) and (X2, Y2) of a pin's rectangle as the host reports them.
+void PinCorners(THostHandle Pin, TPoint& A, TPoint& B) {
+    TSchPin Wrapper(Pin);
+    Wrapper.Query(qmRead);
+    Wrapper.GetBoundingRect(A.X, A.Y, B.X, B.Y);
 }
 
-bool IsCornerOf(TPoint P, TPoint A, TPoint B) {
+// The corners of a library pin placed on the sheet for Part; false when the host made no copy.
+bool PlacedPinCorners(THostHandle PinItem, const TSchPart& Part, TPoint& A, TPoint& B) {
+    const THostHandle Copy = SchAPI_ReplicatePartItem(PinItem, Part.Handle);
+    if (Copy == 0)
+        return false;
+    PinCorners(Copy, A, B);
+    SchAPI_DestroyPartItem(Copy);
+    return true;
+}
+
+bool HasCornerAt(TPoint A, TPoint B, TPoint P) {
     return (P.X == A.X || P.X == B.X) && (P.Y == A.Y || P.Y == B.Y);
+}
+
+// The placed pin of Part with a corner at P: its corners.
+bool PinWithCornerAt(TSchPart& Part, TPoint P, TPoint& A, TPoint& B) {
+    bool Found = false;
+    ForEachLibraryPin(Part, [&](THostHandle PinItem) {
+        Found = PlacedPinCorners(PinItem, Part, A, B) && HasCornerAt(A, B, P);
+        return !Found;
+    });
+    return Found;
 }
 
 } // namespace
 
 bool TwoPinsAt(TPoint P) {
     int Counted = 0;
-    ForEachPartAt(P, [&](THostHandle PartHandle) {
-        TSchPart Part(PartHandle);
-        Part.Query(qmRead);
-        ForEachLibraryPin(Part, [&](THostHandle Item) {
-            TPoint A, B;
-            PlacedPinCorners(Item, PartHandle, A, B);
-            if (!IsCornerOf(P, A, B))
-                return true;
+    ForEachPartAt(P, [&](TSchPart& Part) {
+        TPoint A, B;
+        if (PinWithCornerAt(Part, P, A, B))
             ++Counted;
-            return false; // next part
-        });
         return Counted < 2;
     });
     return Counted >= 2;
 }
 
 TSide PinOrientationAt(TPoint P) {
-    TSide Result = sdNone;
-    ForEachPartAt(P, [&](THostHandle PartHandle) {
-        TSchPart Part(PartHandle);
-        Part.Query(qmRead);
-        ForEachLibraryPin(Part, [&](THostHandle Item) {
-            TPoint A, B;
-            PlacedPinCorners(Item, PartHandle, A, B);
-            if (!IsCornerOf(P, A, B))
-                return true;
-            Result = SegmentOrientation(A, B);
-            return false;
-        });
-        return false; // the first part only
+    TSide Orientation = sdNone;
+    ForEachPartAt(P, [&](TSchPart& Part) {
+        TPoint A, B;
+        if (PinWithCornerAt(Part, P, A, B))
+            Orientation = SegmentOrientation(A, B);
+        return false;
     });
-    return Result;
+    return Orientation;
 }
 
-TPoint PinHotSpot(const TSchPart& Part, THostHandle PinItem) {
-    TSchPin Pin(PinItem);
-    Pin.Query(qmRead);
+TPoint PinHotSpot(TSchPart& Part, THostHandle PinItem) {
     TPoint A, B;
-    Pin.GetBoundingRect(A.X, A.Y, B.X, B.Y);
-    const int Turns = Part.Orientation <= 3 ? Part.Orientation : 0;
-    for (int Turn = 0; Turn < Turns; ++Turn) {
+    PinCorners(PinItem, A, B);
+    const int QuarterTurns = Part.Orientation <= 3 ? Part.Orientation : 0;
+    for (int Turn = 0; Turn < QuarterTurns; ++Turn) {
         RotatePoint90(A);
         RotatePoint90(B);
     }
@@ -102,21 +104,19 @@ TPoint PinHotSpot(const TSchPart& Part, THostHandle PinItem) {
     OffsetPoint(B, Part.Location.X, Part.Location.Y);
     OrderSegmentEnds(A, B);
 
-    TBoundingRect Outline;
-    SchAPI_GetObjectBoundingRectangle(Part.Handle, &Outline.Left, &Outline.Top, &Outline.Right, &Outline.Bottom);
-    Outline.Normalize();
+    TBoundingRect PartRect;
+    Part.GetBoundingRect(PartRect.Left, PartRect.Top, PartRect.Right, PartRect.Bottom);
+    PartRect.Normalize();
     if (A.Y == B.Y)
-        return A.X == Outline.Left ? A : B;
-    return A.Y == Outline.Top ? A : B;
+        return A.X == PartRect.Left ? A : B;
+    return A.Y == PartRect.Top ? A : B;
 }
 
 bool IsOutermostPinEnd(TPoint P, TSide Side) {
     TPoint Best = P;
-    ForEachPartAt(P, [&](THostHandle PartHandle) {
-        TSchPart Part(PartHandle);
-        Part.Query(qmRead);
-        ForEachLibraryPin(Part, [&](THostHandle Item) {
-            const TPoint Q = PinHotSpot(Part, Item);
+    ForEachPartAt(P, [&](TSchPart& Part) {
+        ForEachLibraryPin(Part, [&](THostHandle PinItem) {
+            const TPoint Q = PinHotSpot(Part, PinItem);
             const bool Further = (Side == sdLeft && Q.Y == Best.Y && Q.X < Best.X) ||
                                  (Side == sdRight && Q.Y == Best.Y && Q.X > Best.X) ||
                                  (Side == sdBottom && Q.X == Best.X && Q.Y < Best.Y) ||
@@ -125,27 +125,27 @@ bool IsOutermostPinEnd(TPoint P, TSide Side) {
                 Best = Q;
             return true;
         });
-        return false; // the first part only
+        return false;
     });
-    return SamePoint(Best, P);
+    return Best == P;
 }
 
 bool WireLeavesPinAt(const TObstacleTree& Tree, TPoint P, int32_t Margin) {
     return Tree.IsLineEndAt(P) && Tree.PointInPartBody(P, Margin) && Tree.LineAlongAt(PinOrientationAt(P), P);
 }
 
-bool IsPinHidden(THostHandle PinHandle) {
-    if (PinHandle == 0)
+bool IsPinHidden(THostHandle Pin) {
+    if (Pin == 0)
         return true;
-    TSchPin Pin(PinHandle);
-    Pin.Query(qmRead);
-    return Pin.IsHidden != 0;
+    TSchPin Wrapper(Pin);
+    Wrapper.Query(qmRead);
+    return Wrapper.IsHidden != 0;
 }
 
-bool SheetSnapsToGrid(THostHandle DocumentHandle) {
-    if (DocumentHandle == 0)
+bool SheetSnapsToGrid(THostHandle Document) {
+    if (Document == 0)
         return true;
-    TSchSheetOptions Options(DocumentHandle);
+    TSchSheetOptions Options(Document);
     Options.Query(qmRead);
     return Options.SnapToGrid != 0;
 }

@@ -1,4 +1,4 @@
-#include "router/ObstacleTree.h"
+#include "router/ObstacleGathering.h"
 
 #include "FakeSchApi.h"
 #include "FakeSheet.h"
@@ -38,7 +38,7 @@ protected:
     }
     std::multiset<TLeaf> Built(int32_t Margin) {
         TObstacleTree Tree(10);
-        Tree.Build(Sheet().Document, Margin);
+        Build(Tree, Sheet().Document, Margin);
         return Without(LeavesOf(Tree), SheetFrame());
     }
 };
@@ -56,7 +56,7 @@ TEST_P(PolylineGatheringTest, RunsAndEndMarks) {
     Wire.Kind = okWire;
     Wire.Vertices = GetParam().Vertices;
     TObstacleTree Tree(10);
-    Tree.AddWire(Sheet().Add(Wire));
+    AddWire(Tree, Sheet().Add(Wire));
     EXPECT_EQ(LeavesOf(Tree), GetParam().Leaves);
 }
 
@@ -131,8 +131,8 @@ TEST_F(GatheringTest, JunctionTextObjectAndSegments) {
     EXPECT_EQ(Built(4), (std::multiset<TLeaf>{{okJunction, 49, 59, 51, 61}, {okTextObject, 296, 301, 364, 319}}));
 
     TObstacleTree Drawn(10);
-    Drawn.AddSegment({5, 10}, {5, 0});
-    Drawn.AddSegment({10, 5}, {0, 5});
+    AddSegment(Drawn, {5, 10}, {5, 0});
+    AddSegment(Drawn, {10, 5}, {0, 5});
     EXPECT_EQ(LeavesOf(Drawn), (std::multiset<TLeaf>{{okRectangle, 4, 0, 6, 10}, {okRectangle, 0, 4, 10, 6}}));
 }
 
@@ -218,7 +218,7 @@ TEST_P(TitleBlockTest, SizeFollowsTheDocumentOptions) {
     Sheet().StyledTitleBlock = GetParam().Styled;
     Sheet().TitleBlockStyle = GetParam().Style;
     TObstacleTree Tree(10);
-    Tree.AddTitleBlock();
+    AddTitleBlock(Tree);
     EXPECT_EQ(LeavesOf(Tree), GetParam().TitleBlock);
 }
 
@@ -232,14 +232,14 @@ INSTANTIATE_TEST_SUITE_P(Options, TitleBlockTest,
 
 TEST_F(GatheringTest, EmptySheetGetsBorderAndTitleBlock) {
     TObstacleTree Tree(10);
-    Tree.Build(Sheet().Document, 4);
+    Build(Tree, Sheet().Document, 4);
     EXPECT_EQ(LeavesOf(Tree), SheetFrame());
 }
 
 TEST_F(GatheringTest, WithoutSchematicServerOnlyTheFrameOfAnUnsetSheet) {
     GlobalSchApi = TSchApiTable{};
     TObstacleTree Tree(10);
-    Tree.Build(1, 4);
+    Build(Tree, 1, 4);
     const int32_t U = UnsetCoord;
     EXPECT_EQ(LeavesOf(Tree), (std::multiset<TLeaf>{{okUnknown, U, U - 22, U, U},
                                                     {okUnknown, U - 22, U, U, U},

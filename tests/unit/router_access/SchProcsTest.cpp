@@ -109,6 +109,7 @@ TEST_F(UnboundDefaultTest, BoundingRectangleKeepsTheOutputs) {
     SchAPI_GetObjectBoundingRectangle(1, &X1, &Y1, &X2, &Y2);
     EXPECT_EQ((std::vector<int32_t>{X1, Y1, X2, Y2}), (std::vector<int32_t>{7, 8, 9, 10}));
     SchAPI_RedrawObject(1); // nothing to call, nothing happens
+    SchAPI_DestroyObject(1);
 }
 
 using GuardedWrapperTest = FakeSchApiTest;
@@ -145,6 +146,9 @@ TEST_F(GuardedWrapperTest, PassesArgumentsInOrder) {
     EXPECT_EQ(Seen, (std::vector<int64_t>{8, 2, 1}));
     EXPECT_EQ(SchAPI_ReplicatePartItem(11, 12), 7u);
     EXPECT_EQ(Seen, (std::vector<int64_t>{11, 12}));
+    GlobalSchApi.SchAPI_DestroyObject = [](THostHandle Object) { Seen = {Object}; };
+    SchAPI_DestroyObject(13);
+    EXPECT_EQ(Seen, std::vector<int64_t>{13});
 }
 
 } // namespace
