@@ -8,7 +8,8 @@
     X(Render)                                                                                                          \
     X(Inspect)                                                                                                         \
     X(Generate)                                                                                                        \
-    X(Capture)
+    X(Capture)                                                                                                         \
+    X(Route)
 
 namespace hostsim {
 #define TESSELLON_SIM_DECLARE_COMMAND(Name) void add##Name##Command(CommandLine& commandLine);
