@@ -4,6 +4,7 @@
 #include "platform/Window.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -36,6 +37,9 @@ WindowHandle ActiveWindow();
 // A window's rectangle in screen coordinates; nullopt when Window is unknown.
 std::optional<Rect> WindowBounds(WindowHandle window);
 
+// The first top-level window whose class name is ClassName; 0 when there is none.
+WindowHandle FindTopLevelWindow(const std::string& className);
+
 // Moves a window, keeping its size, z-order and activation; false when Window is unknown.
 bool MoveWindowTo(WindowHandle window, int left, int top);
 
@@ -45,6 +49,8 @@ WindowHandle CreateStandInWindow(const Rect& bounds);
 void DestroyStandInWindow(WindowHandle window);
 void SetWindowBounds(WindowHandle window, const Rect& bounds);
 void SetActiveWindow(WindowHandle window);
+// Gives a stand-in window the class name that FindTopLevelWindow looks for.
+void SetWindowClassName(WindowHandle window, const std::string& className);
 void SetMonitors(const std::vector<Monitor>& monitors);
 // Back to one 1920 x 1080 monitor, no windows (nor their messages) and no active window.
 void ResetScreen();

@@ -46,6 +46,7 @@ Host::Host(HostSettings settings) : settings_(std::move(settings)) {
         throw std::logic_error("only one host may exist at a time");
     programFolder_ = settings_.ProgramFolder.empty() ? RunningProgramFolder() : settings_.ProgramFolder;
     mainWindow_ = platform::CreateStandInWindow({0, 0, 1920, 1040});
+    platform::SetWindowClassName(mainWindow_, MainWindowClassName);
     platform::SetActiveWindow(mainWindow_);
     client_ = std::make_unique<HostClient>(*this);
     RegisterHostProcesses(*this);

@@ -23,6 +23,9 @@ class RouterPlugin;
 class ServerDocument;
 class ServerPlugin;
 
+// The class name of the host's main window: plug-ins look for it to own their dialogs.
+inline constexpr const char* MainWindowClassName = "Tessellon Q7 Main Window";
+
 struct HostSettings {
     // The host program's folder, where the client's exe-relative file names point. Empty: the running program's.
     std::filesystem::path ProgramFolder;

@@ -82,6 +82,19 @@ std::optional<Rect> WindowBounds(WindowHandle window) {
     return found->second;
 }
 
+WindowHandle FindTopLevelWindow(const std::string& className) {
+    for (const auto& [window, name] : posix::System().WindowClasses) {
+        if (name == className && posix::System().Windows.count(window) != 0) {
+            return window;
+        }
+    }
+    return 0;
+}
+
+void SetWindowClassName(WindowHandle window, const std::string& className) {
+    posix::System().WindowClasses[window] = className;
+}
+
 bool MoveWindowTo(WindowHandle window, int left, int top) {
     auto& windows = posix::System().Windows;
     const auto found = windows.find(window);
@@ -103,6 +116,7 @@ WindowHandle CreateStandInWindow(const Rect& bounds) {
 void DestroyStandInWindow(WindowHandle window) {
     auto& system = posix::System();
     system.Windows.erase(window);
+    system.WindowClasses.erase(window);
     if (system.Active == window) {
         system.Active = 0;
     }
@@ -128,6 +142,7 @@ void ResetScreen() {
     auto& system = posix::System();
     system.Monitors = posix::DefaultMonitors();
     system.Windows.clear();
+    system.WindowClasses.clear();
     system.Messages.clear();
     system.Active = 0;
 }

@@ -24,6 +24,7 @@ namespace platform::posix {
 struct SystemState {
     WindowHandle LastWindow = 0x100;
     std::map<WindowHandle, Rect> Windows;
+    std::map<WindowHandle, std::string> WindowClasses;
     WindowHandle Active = 0;
     std::vector<Monitor> Monitors;
     std::deque<WindowMessage> Messages; // the thread's queue in posting order, every window's messages together

@@ -69,6 +69,10 @@ WindowHandle ActiveWindow() {
     return win32::FromHwnd(GetActiveWindow());
 }
 
+WindowHandle FindTopLevelWindow(const std::string& className) {
+    return win32::FromHwnd(FindWindowA(className.c_str(), nullptr));
+}
+
 std::optional<Rect> WindowBounds(WindowHandle window) {
     RECT r{};
     if (window == 0 || !GetWindowRect(win32::ToHwnd(window), &r)) {
