@@ -59,13 +59,16 @@ void readPartMember(const std::string& key, const Json& value, const std::string
     } else if (key == "partType") {
         readPartText(value, at, *record.partType);
     } else if (key == "comment") {
+        record.comment = makePartText(Kind::Text);
         readPartText(value, at, *record.comment);
     } else if (key == "descriptions") {
         const Json& list = requireArray(value, at);
         if (list.size() > PartDescriptionCount)
             throw FormatError(at, "a part has at most 16 descriptions, found " + std::to_string(list.size()));
-        for (size_t i = 0; i < list.size(); ++i)
+        for (size_t i = 0; i < list.size(); ++i) {
+            record.descriptions[i] = makePartText(Kind::Text);
             readPartText(list[i], childPlace(at, i), *record.descriptions[i]);
+        }
     } else if (key == "extraTexts") {
         const Json& list = requireArray(value, at);
         if (list.size() > PartExtraTextCount)
@@ -122,14 +125,16 @@ void writePart(const SheetObject& part, const PartLibrary& library, Json& out) {
     out["partType"] = writeText(part, *record.partType, *defaults.partType);
 
     Json descriptions = Json::array();
-    for (int i = 0; i < PartDescriptionCount; ++i)
-        descriptions.push_back(writeText(part, *record.descriptions[i], *defaults.descriptions[i]));
+    for (int i = 0; i < PartDescriptionCount; ++i) {
+        const auto& description = record.descriptions[i];
+        descriptions.push_back(description ? writeText(part, *description, *defaults.descriptions[i]) : Json::object());
+    }
     while (!descriptions.empty() && descriptions.back().empty())
         descriptions.erase(descriptions.size() - 1);
     if (!descriptions.empty())
         out["descriptions"] = descriptions;
 
-    const Json comment = writeText(part, *record.comment, *defaults.comment);
+    const Json comment = record.comment ? writeText(part, *record.comment, *defaults.comment) : Json::object();
     if (!comment.empty())
         out["comment"] = comment;
 
@@ -156,7 +161,7 @@ void writePart(const SheetObject& part, const PartLibrary& library, Json& out) {
 
 std::unique_ptr<SheetObject> readObject(const Json& json, const std::string& place, ObjectContext context) {
     const KindInfo& info = readKind(json, place, context);
-    auto object = makeObject(info.kind);
+    auto object = makeObject(info.kind, false);
     if (info.kind == Kind::Pin) {
         readPin(json, place, *object);
         return object;

@@ -58,6 +58,22 @@ Point defaultTextLocation(const SheetObject& part, const SheetObject& text) {
     return {body.left, saturate(int64_t{body.bottom} - TextGap - TextHeight)};
 }
 
+void completeTexts(SheetObject& part) {
+    PartRecord& record = *part.part;
+    const auto complete = [&](std::unique_ptr<SheetObject>& text) {
+        if (text)
+            return;
+        text = makePartText(Kind::Text);
+        text->autoPlace = false;
+        text->location = defaultTextLocation(part, *text);
+        if (part.handle)
+            text->attach(part.document, &part);
+    };
+    for (auto& description : record.descriptions)
+        complete(description);
+    complete(record.comment);
+}
+
 std::vector<std::unique_ptr<SheetObject>> libraryPins(const SheetObject& part, const PartLibrary& library) {
     std::vector<std::unique_ptr<SheetObject>> pins;
     const LibraryPart* libraryPart = libraryPartOf(part, library);

@@ -20,6 +20,10 @@ TESSELLON_EXPORT void placePart(SheetObject& part, const PartLibrary& library);
 // Where a text of the part goes when it has no place of its own: the designator above the body, the others below.
 TESSELLON_EXPORT Point defaultTextLocation(const SheetObject& part, const SheetObject& text);
 
+// Makes the descriptions and the comment the part does not have yet, with their defaults and places, so that each
+// has a handle.
+TESSELLON_EXPORT void completeTexts(SheetObject& part);
+
 // The pins the part's library part gives it as placed; none without a library part.
 TESSELLON_EXPORT std::vector<std::unique_ptr<SheetObject>> libraryPins(const SheetObject& part,
                                                                        const PartLibrary& library);

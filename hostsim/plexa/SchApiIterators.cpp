@@ -2,6 +2,7 @@
 // and over a library's components. Each walks the handles taken when it was made and skips those gone since.
 #include "hostsim/plexa/ExportSupport.h"
 #include "hostsim/plexa/HandleTable.h"
+#include "hostsim/plexa/PartPlacer.h"
 #include "hostsim/plexa/SchApi.h"
 
 using namespace hostsim;
@@ -37,7 +38,8 @@ PLEXA_EXPORT uint32_t TESSELLON_STDCALL SchAPI_CreateIterator(uint32_t Container
     return guarded(0u, [&] {
         if (const Document* document = store().find(Container))
             return store().addIterator(handlesOf(document->objects()));
-        if (const SheetObject* part = objectOf(Container, {Kind::Part})) {
+        if (SheetObject* part = objectOf(Container, {Kind::Part})) {
+            completeTexts(*part);
             std::vector<Handle> children = handlesOf(part->part->texts());
             for (const auto& pin : part->part->pins)
                 children.push_back(pin->handle);

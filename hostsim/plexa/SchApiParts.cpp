@@ -19,6 +19,7 @@ auto libraryKey(const PartRecord& record) {
 // texts and body along to the new placement, and takes the pins anew when the library part changed.
 template <typename Body> int32_t queryPart(uint8_t mode, uint32_t handle, Body&& body) noexcept {
     return query(mode, handle, {Kind::Part}, [&](const Exchange& exchange, SheetObject& part) {
+        completeTexts(part);
         const Placement before = Placement::of(part);
         const auto keyBefore = libraryKey(*part.part);
         Point at = part.location;

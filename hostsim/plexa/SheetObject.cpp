@@ -12,35 +12,33 @@ constexpr int32_t Navy = 0x800000;
 constexpr int32_t Maroon = 0x000080;
 constexpr int32_t PaleYellow = 0xB0FFFF;
 
-std::unique_ptr<SheetObject> makeText(Kind kind, bool hidden) {
+} // namespace
+
+std::unique_ptr<SheetObject> makePartText(Kind kind) {
     auto text = std::make_unique<SheetObject>();
     text->kind = kind;
-    text->isHidden = hidden ? 1 : 0;
+    text->isHidden = kind == Kind::Text ? 1 : 0;
+    text->color = kind == Kind::Designator ? Navy : 0;
     text->autoPlace = true;
     return text;
 }
-
-} // namespace
 
 Point PinRecord::bodyEnd(Point outerEnd) const {
     return stepInDirection(outerEnd, static_cast<uint8_t>(orientation + 2), length);
 }
 
-PartRecord::PartRecord()
-    : designator(makeText(Kind::Designator, false)), partType(makeText(Kind::PartType, false)),
-      comment(makeText(Kind::Text, true)) {
-    designator->color = Navy;
-    for (auto& description : descriptions)
-        description = makeText(Kind::Text, true);
-}
+PartRecord::PartRecord() : designator(makePartText(Kind::Designator)), partType(makePartText(Kind::PartType)) {}
 
 PartRecord::~PartRecord() = default;
 
 std::vector<SheetObject*> PartRecord::texts() const {
     std::vector<SheetObject*> result{designator.get()};
-    for (const auto& description : descriptions)
-        result.push_back(description.get());
-    result.push_back(comment.get());
+    for (const auto& description : descriptions) {
+        if (description)
+            result.push_back(description.get());
+    }
+    if (comment)
+        result.push_back(comment.get());
     result.push_back(partType.get());
     return result;
 }
@@ -79,16 +77,19 @@ std::unique_ptr<SheetObject> SheetObject::clone() const {
         static_cast<PartFields&>(to) = *part;
         to.designator = part->designator->clone();
         to.partType = part->partType->clone();
-        to.comment = part->comment->clone();
-        for (int i = 0; i < PartDescriptionCount; ++i)
-            to.descriptions[i] = part->descriptions[i]->clone();
+        if (part->comment)
+            to.comment = part->comment->clone();
+        for (int i = 0; i < PartDescriptionCount; ++i) {
+            if (part->descriptions[i])
+                to.descriptions[i] = part->descriptions[i]->clone();
+        }
         for (const auto& pinObject : part->pins)
             to.pins.push_back(pinObject->clone());
     }
     return copy;
 }
 
-std::unique_ptr<SheetObject> makeObject(Kind kind) {
+std::unique_ptr<SheetObject> makeObject(Kind kind, bool allTexts) {
     auto object = std::make_unique<SheetObject>();
     object->kind = kind;
     switch (kind) {
@@ -124,6 +125,11 @@ std::unique_ptr<SheetObject> makeObject(Kind kind) {
         break;
     case Kind::Part:
         object->part = std::make_unique<PartRecord>();
+        if (allTexts) {
+            for (auto& description : object->part->descriptions)
+                description = makePartText(Kind::Text);
+            object->part->comment = makePartText(Kind::Text);
+        }
         break;
     case Kind::Pin:
         object->pin = std::make_unique<PinRecord>();

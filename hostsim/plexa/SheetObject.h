@@ -102,6 +102,8 @@ struct PartFields {
 };
 
 // A placed library component. Its texts and pins are objects of their own, owned here and reached by handle.
+// A part read from a file has only the descriptions and comment the file gives; the others are made, with their
+// defaults, when first asked for (completeTexts), so large sheets do not carry thousands of empty texts.
 struct TESSELLON_EXPORT PartRecord : PartFields {
     std::unique_ptr<SheetObject> designator;
     std::unique_ptr<SheetObject> partType;
@@ -114,7 +116,7 @@ struct TESSELLON_EXPORT PartRecord : PartFields {
     PartRecord& operator=(const PartRecord&) = delete;
     ~PartRecord();
 
-    // The part's texts in field order: designator, descriptions 1 to 16, comment, part type.
+    // The part's texts that exist, in field order: designator, descriptions 1 to 16, comment, part type.
     std::vector<SheetObject*> texts() const;
 };
 
@@ -189,7 +191,11 @@ struct TESSELLON_EXPORT SheetObject : ObjectFields {
     std::unique_ptr<SheetObject> clone() const;
 };
 
-// A new object of the kind with the server's defaults; a part comes with its 19 texts.
-TESSELLON_EXPORT std::unique_ptr<SheetObject> makeObject(Kind kind);
+// A new object of the kind with the server's defaults; a part comes with its 19 texts, or with its designator and
+// part type only when allTexts is false.
+TESSELLON_EXPORT std::unique_ptr<SheetObject> makeObject(Kind kind, bool allTexts = true);
+
+// A part's text with its defaults: a description or the comment (kind Text, hidden), designator or part type.
+TESSELLON_EXPORT std::unique_ptr<SheetObject> makePartText(Kind kind);
 
 } // namespace hostsim

@@ -111,7 +111,7 @@ private:
     void placePart(int32_t column, int32_t row) {
         const Choice& choice = pick();
         const LibraryComponent* component = document_.library().find(choice.libReference);
-        auto part = makeObject(Kind::Part);
+        auto part = makeObject(Kind::Part, false);
         PartRecord& record = *part->part;
         record.libReference = choice.libReference;
         record.partId = static_cast<int32_t>(1 + below(static_cast<uint32_t>(choice.partIds)));
@@ -124,8 +124,7 @@ private:
         record.designator->text =
             prefix + std::to_string(number) +
             (choice.partIds > 1 ? std::string(1, static_cast<char>('A' + record.partId - 1)) : "");
-        for (int i = 0; i < PartDescriptionCount; ++i)
-            record.descriptions[i]->text = "*";
+        record.descriptions[0] = makePartText(Kind::Text);
         record.descriptions[0]->text = component ? component->description : "";
 
         // Centre the part in its cell, on the grid.

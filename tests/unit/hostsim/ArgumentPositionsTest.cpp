@@ -4,6 +4,7 @@
 
 #include "capture/SchAPITypes.h"
 #include "hostsim/plexa/ObjectCodec.h"
+#include "hostsim/plexa/PartPlacer.h"
 #include "hostsim/plexa/SchApi.h"
 #include "router/New_SchAPITypes.h"
 #include "tests/unit/hostsim/ArgumentPositions.h"
@@ -18,6 +19,7 @@ protected:
         StoreTest::SetUp();
         document = &openCurrent(example("board.sch"));
         part = &find(*document, Kind::Part, "U1B");
+        completeTexts(*part); // every text has its handle, as after any part query
     }
 
     Json snapshot() const { return writeObject(*part, document->library()); }

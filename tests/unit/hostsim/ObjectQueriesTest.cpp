@@ -1,6 +1,7 @@
 // Record queries of single objects through the plug-ins' function types: texts, vertices, angles, rectangles,
 // new objects, and what a write does to the sheet.
 #include <cstring>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -133,6 +134,29 @@ TEST_F(ObjectQueriesTest, APartWriteCarriesPinsAndTextsAlong) {
     const Handle found = SchAPI_CreateSpatialIterator(board->handle(), 290, 700, 290, 700, &parts);
     EXPECT_EQ(part.handle, SchAPI_GetFirstSpatialObject(found, nullptr));
     SchAPI_DestroySpatialIterator(found);
+}
+
+// A part read without descriptions gets them, empty and hidden, the first time a caller asks for their handles.
+TEST_F(ObjectQueriesTest, EveryPartTextHasAHandleWhenAsked) {
+    SheetObject& part = board->add(makeObject(Kind::Part, false));
+    EXPECT_EQ(2u, part.part->texts().size());
+    uint32_t designator = 0, partType = 0, comment = 0, descriptions[16] = {};
+    ASSERT_EQ(0, SchAPI_QuerySchPart(1, part.handle, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 7, nullptr,
+                                     &designator, &partType, &comment, descriptions, 15, nullptr, nullptr, nullptr,
+                                     nullptr, nullptr));
+    std::set<uint32_t> handles{designator, partType, comment};
+    handles.insert(std::begin(descriptions), std::end(descriptions));
+    EXPECT_EQ(19u, handles.size());
+    EXPECT_FALSE(handles.count(0));
+    int32_t x, y, font, color;
+    uint8_t hidden = 0, orientation, selection;
+    char text[256] = "unchanged";
+    char* reference = text;
+    ASSERT_EQ(
+        0, SchAPI_QueryText(1, descriptions[15], &x, &y, &hidden, &font, &reference, &orientation, &color, &selection));
+    EXPECT_EQ(1, hidden);
+    EXPECT_STREQ("", text);
 }
 
 TEST_F(ObjectQueriesTest, ANewObjectLiesOnNoSheetUntilAdded) {
