@@ -43,9 +43,12 @@ int32_t Saturated(int64_t Value) {
 } // namespace
 
 int32_t Distance(TPoint P, TPoint Q) {
-    const int64_t DX = static_cast<int64_t>(Q.X) - P.X;
-    const int64_t DY = static_cast<int64_t>(Q.Y) - P.Y;
-    return Saturated(static_cast<int64_t>(std::sqrt(static_cast<double>(DX * DX + DY * DY))));
+    // Squares of coordinate differences can exceed 64 bits; doubles hold them.
+    const double DX = static_cast<double>(Q.X) - P.X;
+    const double DY = static_cast<double>(Q.Y) - P.Y;
+    const double Root = std::sqrt(DX * DX + DY * DY);
+    return Root >= std::numeric_limits<int32_t>::max() ? std::numeric_limits<int32_t>::max()
+                                                       : static_cast<int32_t>(Root);
 }
 
 void TEdge::SetEntry(TPoint StartExit, const TObstacleTree& Tree) {
