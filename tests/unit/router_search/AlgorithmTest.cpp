@@ -38,8 +38,8 @@ protected:
 // A field of small blocks on a large sheet: far connections take many passes.
 std::vector<TBoundingRect> BlockField() {
     std::vector<TBoundingRect> Blocks;
-    for (int32_t X = 100; X < 3900; X += 60)
-        for (int32_t Y = 100; Y < 3900; Y += 60)
+    for (int32_t X = 100; X < 1900; X += 60)
+        for (int32_t Y = 100; Y < 1900; Y += 60)
             Blocks.emplace_back(X, Y, X + 30, Y + 30);
     return Blocks;
 }
@@ -105,13 +105,13 @@ TEST_F(RouteSearchTest, EnclosedGoalExhaustsTheSearch) {
 }
 
 TEST_F(RouteSearchTest, SearchPastTheTimeOutGivesUp) {
-    RouteHost().Sheet = TBoundingRect(0, 0, 4000, 4000);
+    RouteHost().Sheet = TBoundingRect(0, 0, 2000, 2000);
     TObstacleTree Tree(10);
     for (const TBoundingRect& B : BlockField())
         Tree.AddObstacle(B, okPart);
     Options->SetTimeOut(100);
     RouteHost().TickStep = 60; // every reading of the clock is 60 ms later
-    TRouteAlgorithm Search({50, 50}, *Options, Tree, 10, 0, {3950, 3950});
+    TRouteAlgorithm Search({50, 50}, *Options, Tree, 10, 0, {1950, 1950});
     EXPECT_EQ(Search.Execute(), 0u);
     EXPECT_TRUE(Search.HasFailed());
     EXPECT_EQ(RouteHost().TickReadings, 3); // creation, then two passes
@@ -119,7 +119,7 @@ TEST_F(RouteSearchTest, SearchPastTheTimeOutGivesUp) {
 }
 
 TEST_F(RouteSearchTest, EscapeEndsALongSearchAndOnlyEscapeIsTakenOffTheQueue) {
-    RouteHost().Sheet = TBoundingRect(0, 0, 4000, 4000);
+    RouteHost().Sheet = TBoundingRect(0, 0, 2000, 2000);
     TObstacleTree Tree(10);
     for (const TBoundingRect& B : BlockField())
         Tree.AddObstacle(B, okPart);
@@ -130,7 +130,7 @@ TEST_F(RouteSearchTest, EscapeEndsALongSearchAndOnlyEscapeIsTakenOffTheQueue) {
         for (const TBoundingRect& B : BlockField())
             Free.AddObstacle(B, okPart);
         ASSERT_TRUE(platform::PostWindowMessage(0, platform::UserMessage, 5, 6));
-        EXPECT_NE(Route(Free, {50, 50}, {3950, 3950}), 0u);
+        EXPECT_NE(Route(Free, {50, 50}, {1950, 1950}), 0u);
         ASSERT_GT(RouteHost().TickReadings, EscapePollPasses + 1);
         const auto Kept = platform::PeekWindowMessage(0, true);
         ASSERT_TRUE(Kept.has_value());
@@ -139,7 +139,7 @@ TEST_F(RouteSearchTest, EscapeEndsALongSearchAndOnlyEscapeIsTakenOffTheQueue) {
 
     RouteHost().TickReadings = 0;
     ASSERT_TRUE(platform::PostKeyPress(0, platform::EscapeKey));
-    TRouteAlgorithm Search({50, 50}, *Options, Tree, 10, 0, {3950, 3950});
+    TRouteAlgorithm Search({50, 50}, *Options, Tree, 10, 0, {1950, 1950});
     EXPECT_EQ(Search.Execute(), 0u);
     EXPECT_TRUE(Search.HasFailed());
     EXPECT_EQ(RouteHost().TickReadings, EscapePollPasses + 2); // creation and 501 passes
