@@ -23,24 +23,6 @@ std::string textFromBuffer(const char* buffer, int32_t size) {
     return std::string(buffer, end ? static_cast<size_t>(end - buffer) : static_cast<size_t>(size - 1));
 }
 
-void Exchange::value(uint8_t& field, uint8_t* argument) const {
-    if (!argument)
-        return;
-    if (reading_)
-        *argument = field;
-    else
-        field = *argument;
-}
-
-void Exchange::value(int32_t& field, int32_t* argument) const {
-    if (!argument)
-        return;
-    if (reading_)
-        *argument = field;
-    else
-        field = *argument;
-}
-
 void Exchange::angle(Real48& field, uint8_t* argument) const {
     if (!argument)
         return;
@@ -57,21 +39,6 @@ void Exchange::text(std::string& field, char** argument, int32_t size) const {
         copyToBuffer(field, *argument, size);
     else
         field = textFromBuffer(*argument, size);
-}
-
-void Exchange::readOnly(uint8_t value, uint8_t* argument) const {
-    if (reading_ && argument)
-        *argument = value;
-}
-
-void Exchange::readOnly(uint32_t value, uint32_t* argument) const {
-    if (reading_ && argument)
-        *argument = value;
-}
-
-void Exchange::readOnly(int32_t value, int32_t* argument) const {
-    if (reading_ && argument)
-        *argument = value;
 }
 
 SheetObject* anyObject(uint32_t handle) {

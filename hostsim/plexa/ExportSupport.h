@@ -42,15 +42,23 @@ public:
     explicit Exchange(uint8_t mode) : reading_(mode == 1) {}
     bool reading() const { return reading_; }
 
-    void value(uint8_t& field, uint8_t* argument) const;
-    void value(int32_t& field, int32_t* argument) const;
+    // A byte or 32-bit value.
+    template <typename T> void value(T& field, T* argument) const {
+        if (!argument)
+            return;
+        if (reading_)
+            *argument = field;
+        else
+            field = *argument;
+    }
     void angle(Real48& field, uint8_t* argument) const;
     // A text buffer passed as the address of the caller's reference to it.
     void text(std::string& field, char** argument, int32_t size = HostTextSize) const;
     // Values the caller may read but not change (handles of owned objects).
-    void readOnly(uint8_t value, uint8_t* argument) const;
-    void readOnly(uint32_t value, uint32_t* argument) const;
-    void readOnly(int32_t value, int32_t* argument) const;
+    template <typename T> void readOnly(T value, T* argument) const {
+        if (reading_ && argument)
+            *argument = value;
+    }
 
 private:
     bool reading_;

@@ -38,6 +38,20 @@ void placeTexts(SheetObject& part) {
     }
 }
 
+// The pins (or else the body items) of the part's library part, placed for the part.
+std::vector<std::unique_ptr<SheetObject>> placedItems(const SheetObject& part, const PartLibrary& library, bool pins) {
+    std::vector<std::unique_ptr<SheetObject>> placed;
+    const LibraryPart* libraryPart = libraryPartOf(part, library);
+    if (!libraryPart)
+        return placed;
+    const Placement placement = Placement::of(part);
+    for (const auto& item : libraryPart->items) {
+        if ((item->kind == Kind::Pin) == pins)
+            placed.push_back(placeItem(*item, placement));
+    }
+    return placed;
+}
+
 Point turnedCorner(Point p, const Placement& from, const Placement& to) {
     return to.apply(from.invert(p));
 }
@@ -75,18 +89,10 @@ void completeTexts(SheetObject& part) {
 }
 
 std::vector<std::unique_ptr<SheetObject>> libraryPins(const SheetObject& part, const PartLibrary& library) {
-    std::vector<std::unique_ptr<SheetObject>> pins;
-    const LibraryPart* libraryPart = libraryPartOf(part, library);
-    if (!libraryPart)
-        return pins;
-    const Placement placement = Placement::of(part);
-    for (const auto& item : libraryPart->items) {
-        if (item->kind != Kind::Pin)
-            continue;
-        auto pin = placeItem(*item, placement);
+    auto pins = placedItems(part, library, true);
+    for (auto& pin : pins) {
         pin->ownerPartId = part.part->partId;
         pin->ownerDisplayMode = part.part->compDisplayMode;
-        pins.push_back(std::move(pin));
     }
     return pins;
 }
@@ -127,16 +133,7 @@ void movePart(SheetObject& part, const Placement& from) {
 }
 
 std::vector<std::unique_ptr<SheetObject>> placedBody(const SheetObject& part, const PartLibrary& library) {
-    std::vector<std::unique_ptr<SheetObject>> body;
-    const LibraryPart* libraryPart = libraryPartOf(part, library);
-    if (!libraryPart)
-        return body;
-    const Placement placement = Placement::of(part);
-    for (const auto& item : libraryPart->items) {
-        if (item->kind != Kind::Pin)
-            body.push_back(placeItem(*item, placement));
-    }
-    return body;
+    return placedItems(part, library, false);
 }
 
 } // namespace hostsim

@@ -189,14 +189,8 @@ PLEXA_EXPORT void TESSELLON_STDCALL SchAPI_GetObjectBoundingRectangle(uint32_t O
 
 PLEXA_EXPORT void TESSELLON_STDCALL SchAPI_GetBoundingRect(uint32_t Object, int32_t* Left, int32_t* Bottom,
                                                            int32_t* Right, int32_t* Top) {
-    guarded([&] {
-        if (const auto frame = frameOf(Object)) {
-            put(Left, frame->left);
-            put(Bottom, frame->bottom);
-            put(Right, frame->right);
-            put(Top, frame->top);
-        }
-    });
+    // The same corners, taken by side.
+    SchAPI_GetObjectBoundingRectangle(Object, Left, Top, Right, Bottom);
 }
 
 PLEXA_EXPORT uint32_t TESSELLON_STDCALL SchAPI_CreateObjectEx(uint8_t KindCode) {

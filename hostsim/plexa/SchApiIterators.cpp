@@ -28,6 +28,13 @@ Handle step(uint32_t iterator, bool first) {
     return first ? walk->first() : walk->nextItem();
 }
 
+Handle spatialStep(uint32_t iterator, bool first, int32_t* foundKind) {
+    const Handle found = step(iterator, first);
+    if (foundKind && found)
+        *foundKind = static_cast<int32_t>(anyObject(found)->kind);
+    return found;
+}
+
 int32_t release(uint32_t iterator) {
     return store().destroyIterator(iterator) ? 1 : 0;
 }
@@ -78,21 +85,11 @@ PLEXA_EXPORT uint32_t TESSELLON_STDCALL SchAPI_CreateSpatialIterator(uint32_t Do
 
 // The second argument receives the kind of the object found.
 PLEXA_EXPORT uint32_t TESSELLON_STDCALL SchAPI_GetFirstSpatialObject(uint32_t Iterator, int32_t* FoundKind) {
-    return guarded(0u, [&] {
-        const Handle found = step(Iterator, true);
-        if (FoundKind && found)
-            *FoundKind = static_cast<int32_t>(anyObject(found)->kind);
-        return found;
-    });
+    return guarded(0u, [&] { return spatialStep(Iterator, true, FoundKind); });
 }
 
 PLEXA_EXPORT uint32_t TESSELLON_STDCALL SchAPI_GetNextSpatialObject(uint32_t Iterator, int32_t* FoundKind) {
-    return guarded(0u, [&] {
-        const Handle found = step(Iterator, false);
-        if (FoundKind && found)
-            *FoundKind = static_cast<int32_t>(anyObject(found)->kind);
-        return found;
-    });
+    return guarded(0u, [&] { return spatialStep(Iterator, false, FoundKind); });
 }
 
 PLEXA_EXPORT int32_t TESSELLON_STDCALL SchAPI_DestroySpatialIterator(uint32_t Iterator) {

@@ -1,5 +1,7 @@
 #include "hostsim/render/SvgWriter.h"
 
+#include "platform/Xml.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -39,30 +41,6 @@ std::string SvgWriter::colorOf(int32_t hostColor) {
     const auto c = static_cast<uint32_t>(hostColor);
     std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     return buffer;
-}
-
-std::string SvgWriter::escape(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            // Control characters are not allowed in XML text.
-            out += (static_cast<unsigned char>(c) < 0x20) ? ' ' : c;
-        }
-    }
-    return out;
 }
 
 std::string SvgWriter::style(const Pen& pen) const {
@@ -154,7 +132,8 @@ void SvgWriter::text(Point anchor, std::string_view content, uint8_t quarterTurn
         turn = " transform=\"rotate(" + number(-90.0 * (quarterTurns & 3)) + " " + number(x(anchor.x)) + " " +
                number(y(anchor.y)) + ")\"";
     body_ += "<text " + at + turn + " font-family=\"monospace\" font-size=\"" + number(size) + "\" fill=\"" +
-             colorOf(color) + "\"" + (centred ? " text-anchor=\"middle\"" : "") + ">" + escape(content) + "</text>\n";
+             colorOf(color) + "\"" + (centred ? " text-anchor=\"middle\"" : "") + ">" + platform::EscapeXml(content) +
+             "</text>\n";
 }
 
 void SvgWriter::comment(std::string_view text) {

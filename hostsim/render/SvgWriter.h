@@ -49,7 +49,6 @@ public:
     std::string finish() const;
 
     static std::string colorOf(int32_t hostColor);
-    static std::string escape(std::string_view text);
 
 private:
     double x(int32_t sheetX) const;
