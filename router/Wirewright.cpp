@@ -5,21 +5,19 @@
 #include "platform/Sound.h"
 #include "router/MainApp.h"
 #include "router/New_SchProcs.h"
+#include "router/OptionsForm.h"
 
 #include <cstdint>
 
 namespace wirewright {
 namespace {
-// Runs when the host loads the library, before it calls any export; the options go when it is unloaded, unsaved.
+// Runs when the host loads the library, before it calls any export. The options (unsaved) and a router instance
+// the editor left behind go with their own globals when the library is unloaded.
 const struct LibraryLoad {
     LibraryLoad() {
         BindSchematicApi();
         hostkit::BindClientApi();
         GlobalRouteOptions = std::make_unique<TRouteOptions>();
-    }
-    ~LibraryLoad() {
-        GlobalMainApp.reset();
-        GlobalRouteOptions.reset();
     }
 } OnLoad;
 } // namespace
@@ -50,6 +48,12 @@ extern "C" TESSELLON_EXPORT uint8_t TESSELLON_STDCALL AutoWirer_Execute(uint32_t
     }
 }
 
-// The options dialog is its own unit; until it is part of the library, asking for it changes nothing, as a
-// cancelled dialog does.
-extern "C" TESSELLON_EXPORT void TESSELLON_STDCALL AutoWirer_Options() {}
+// Shows the options dialog on the library's options and saves Router.ini when the user confirms it.
+extern "C" TESSELLON_EXPORT void TESSELLON_STDCALL AutoWirer_Options() {
+    try {
+        if (wirewright::GlobalRouteOptions)
+            wirewright::ShowRouteOptionsDialog(*wirewright::GlobalRouteOptions);
+    } catch (...) {
+        // A dialog that cannot be shown changes nothing, as a cancelled one.
+    }
+}

@@ -2,11 +2,10 @@
 // menu. The wizard is played from the flags (a dialog script built from them), from an answers file, or from the
 // terminal; the region and the reference point the editor asks for come from the flags. Prints the host's journal.
 #include "hostsim/cli/Commands.h"
+#include "hostsim/cli/PluginRun.h"
 #include "hostsim/host/Host.h"
 #include "hostsim/host/HostError.h"
 #include "hostsim/host/ServerPlugin.h"
-#include "platform/Environment.h"
-#include "platform/forms/Driver.h"
 
 #include <unistd.h>
 
@@ -15,7 +14,6 @@
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <random>
 #include <sstream>
 
 namespace hostsim {
@@ -78,37 +76,6 @@ std::string FlagScript(const CaptureOptions& options, const fs::path& sheet, con
     return s.str();
 }
 
-// A dialog script in the temporary folder, removed with this object.
-class TemporaryScript {
-public:
-    explicit TemporaryScript(const std::string& text) {
-        std::random_device random;
-        path_ = fs::temp_directory_path() / ("tessellon-capture-" + std::to_string(random()) + ".txt");
-        std::ofstream out(path_, std::ios::binary);
-        out << text;
-        if (!out.flush())
-            throw JobError("cannot write the dialog script " + path_.string());
-    }
-    ~TemporaryScript() {
-        std::error_code ignored;
-        fs::remove(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-// Snapscribe as built next to this program: in the build tree's capture folder or beside the program.
-fs::path FindPlugin(const Host& host) {
-    const fs::path program = host.programFolder();
-    for (const fs::path& candidate :
-         {program / "libSnapscribe.so", program.parent_path().parent_path() / "capture" / "libSnapscribe.so"})
-        if (fs::exists(candidate))
-            return candidate;
-    throw JobError("libSnapscribe.so not found next to the program; name it with --plugin");
-}
-
 struct FileStamp {
     bool Exists = false;
     fs::file_time_type Written;
@@ -146,18 +113,18 @@ int RunCapture(const CaptureOptions& options) {
     } catch (const HostError& error) {
         throw InputError(error.what());
     }
-    const fs::path plugin = options.Plugin.empty() ? FindPlugin(host) : fs::absolute(options.Plugin);
+    const fs::path plugin = FindPlugin(host, "libSnapscribe.so", "capture", options.Plugin);
 
-    std::unique_ptr<TemporaryScript> flagScript;
+    std::unique_ptr<TemporaryDialogScript> flagScript;
     std::optional<std::string> dialogScript;
     if (!fromFlags && options.Answers != "-")
         dialogScript = fs::absolute(options.Answers).string();
     else if (fromFlags && !options.Region.empty() && !options.Reference.empty()) {
-        flagScript = std::make_unique<TemporaryScript>(FlagScript(options, sheet, script));
+        flagScript = std::make_unique<TemporaryDialogScript>(FlagScript(options, sheet, script));
         dialogScript = flagScript->path().string();
     }
     // Without a script the dialogs are played on the terminal.
-    platform::WriteEnvironmentVariable(platform::forms::DialogScriptVariable, dialogScript);
+    PlayDialogsFrom(dialogScript);
 
     const FileStamp before = StampOf(script);
     try {

@@ -9,7 +9,8 @@
     X(Inspect)                                                                                                         \
     X(Generate)                                                                                                        \
     X(Capture)                                                                                                         \
-    X(Route)
+    X(Route)                                                                                                           \
+    X(Options)
 
 namespace hostsim {
 #define TESSELLON_SIM_DECLARE_COMMAND(Name) void add##Name##Command(CommandLine& commandLine);

@@ -2,13 +2,13 @@
 // the schematic editor does while the user draws: each connection starts a new wire (its start point and loose end),
 // the router is asked to route it, and the wire stays only when the route was found.
 #include "hostsim/cli/Commands.h"
+#include "hostsim/cli/PluginRun.h"
 #include "hostsim/host/Host.h"
 #include "hostsim/host/HostError.h"
 #include "hostsim/host/RouterPlugin.h"
 #include "hostsim/plexa/DocumentStore.h"
 #include "hostsim/plexa/JsonFile.h"
 #include "hostsim/render/SheetRenderer.h"
-#include "platform/Folders.h"
 
 #include <chrono>
 #include <cstdio>
@@ -51,16 +51,6 @@ Connection ReadConnection(const std::string& text) {
     return {{Coordinate(m[1], text), Coordinate(m[2], text)}, {Coordinate(m[3], text), Coordinate(m[4], text)}};
 }
 
-// Wirewright as built with this program: beside it, or in the build tree's router folder.
-fs::path FindRouter(const Host& host) {
-    const fs::path program = host.programFolder();
-    for (const fs::path& candidate :
-         {program / "libWirewright.so", program.parent_path().parent_path() / "router" / "libWirewright.so"})
-        if (fs::exists(candidate))
-            return candidate;
-    throw JobError("libWirewright.so not found next to the program; name it with --plugin");
-}
-
 std::string PointText(Point p) {
     return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
 }
@@ -69,13 +59,7 @@ int RunRoute(const RouteOptions& options) {
     std::vector<Connection> connections;
     for (const std::string& text : options.Connections)
         connections.push_back(ReadConnection(text));
-    if (!options.UserData.empty()) {
-        std::error_code error;
-        fs::create_directories(options.UserData, error);
-        if (error || !fs::is_directory(options.UserData))
-            throw InputError("--user-data " + options.UserData + ": not a folder that can be used");
-        platform::SetUserDataFolderOverride(fs::absolute(options.UserData).string());
-    }
+    UseUserDataFolder(options.UserData);
 
     Host host;
     Document* sheet = nullptr;
@@ -86,7 +70,7 @@ int RunRoute(const RouteOptions& options) {
     } catch (const HostError& error) {
         throw InputError(error.what());
     }
-    const fs::path plugin = options.Plugin.empty() ? FindRouter(host) : fs::absolute(options.Plugin);
+    const fs::path plugin = FindPlugin(host, "libWirewright.so", "router", options.Plugin);
     RouterPlugin* router = nullptr;
     try {
         router = &host.loadRouter(plugin.string());
