@@ -60,7 +60,7 @@ TEST_F(CommandLineTest, ExitStatusesOfUsageInputAndJobFaults) {
          {Case{"--help", 0, "render"}, Case{"render --help", 0, "--output"}, Case{"inspect --help", 0, "SHEET"},
           Case{"generate --help", 0, "--seed"}, Case{"", 2, "subcommand is required"},
           Case{"render " + amplifier, 2, "--output"}, Case{"render a.sch -o b.svg --frobnicate", 2, "--frobnicate"},
-          Case{"generate --parts 0 -o x.sch", 2, "parts"},
+          Case{"generate --parts=0 -o x.sch", 2, "parts"},
           Case{"render " + at("missing.sch") + " -o " + at("x.svg"), 2, "missing.sch: cannot be opened"},
           Case{"render " + amplifier + " -o " + at("no/folder/x.svg"), 1, "x.svg: cannot be written"},
           Case{"render " + amplifier + " -o " + at("x.svg"), 0, ""}}) {
@@ -92,9 +92,9 @@ TEST_F(CommandLineTest, InspectPrintsOneLinePerObject) {
 }
 
 TEST_F(CommandLineTest, GenerateIsTheSameForTheSameSeed) {
-    ASSERT_EQ(0, run("generate --parts 40 --seed 5 -o " + at("a.sch")).status);
-    ASSERT_EQ(0, run("generate --parts 40 --seed 5 -o " + at("b.sch")).status);
-    ASSERT_EQ(0, run("generate --parts 40 --seed 6 -o " + at("c.sch")).status);
+    ASSERT_EQ(0, run("generate --parts=40 --seed 5 -o " + at("a.sch")).status);
+    ASSERT_EQ(0, run("generate --parts=40 --seed 5 -o " + at("b.sch")).status);
+    ASSERT_EQ(0, run("generate --parts=40 --seed 6 -o " + at("c.sch")).status);
     EXPECT_EQ(readFile(at("a.sch")), readFile(at("b.sch")));
     EXPECT_NE(readFile(at("a.sch")), readFile(at("c.sch")));
     const Outcome inspected = run("inspect " + at("a.sch"));
