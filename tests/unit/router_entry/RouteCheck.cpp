@@ -17,15 +17,16 @@ struct Obstacle {
     std::string What;
 };
 
-// Part bodies (the library body as placed) and every visible text: free texts and the parts' own texts.
+// Part bodies (the library body as placed), their visible designators and the free texts. A part's other texts
+// (part type, descriptions, comment) are no obstacles: routes may run across them.
 std::vector<Obstacle> ObstaclesOf(const hostsim::Document& sheet) {
     std::vector<Obstacle> obstacles;
     for (const auto& object : sheet.objects()) {
         if (object->kind == hostsim::Kind::Part) {
-            obstacles.push_back({object->part->body, "the body of part " + object->part->designator->text});
-            for (const hostsim::SheetObject* text : object->part->texts())
-                if (text != nullptr && !text->isHidden && !text->text.empty() && text->text != "*")
-                    obstacles.push_back({hostsim::boundsOf(*text), "the text \"" + text->text + "\""});
+            const hostsim::SheetObject& designator = *object->part->designator;
+            obstacles.push_back({object->part->body, "the body of part " + designator.text});
+            if (!designator.isHidden)
+                obstacles.push_back({hostsim::boundsOf(designator), "the designator \"" + designator.text + "\""});
         } else if (object->kind == hostsim::Kind::Text) {
             obstacles.push_back({hostsim::boundsOf(*object), "the text \"" + object->text + "\""});
         }
