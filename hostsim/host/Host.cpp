@@ -79,7 +79,10 @@ ServerDocument& Host::openDocument(const std::filesystem::path& fileName, std::s
     if (IsSchematicKind(kind)) {
         startSchematicServer();
         try {
-            sheet = DocumentStore::instance().open(fileName).handle();
+            Document& opened = DocumentStore::instance().open(fileName);
+            // The editor shows the sheet in a window of its own, which takes the editor's messages.
+            opened.showIn(platform::CreateStandInWindow({0, 0, 1920, 1040}));
+            sheet = opened.handle();
         } catch (const std::exception& error) {
             throw HostError(error.what());
         }
@@ -110,8 +113,10 @@ void Host::closeDocument(ServerDocument& document) {
     journal_.record(JournalKind::DocumentClosed, document.fileName());
     if (current_ == &document)
         current_ = nullptr;
-    if (document.sheet() != 0)
-        DocumentStore::instance().close(document.sheet());
+    if (Document* sheet = sheetOf(document)) {
+        platform::DestroyStandInWindow(sheet->window());
+        DocumentStore::instance().close(sheet->handle());
+    }
     documents_.erase(found); // may free the document when no plug-in holds it
 }
 

@@ -10,13 +10,13 @@ namespace hostsim {
 
 Document::Document(std::filesystem::path fileName) : fileName_(std::move(fileName)) {
     handle_ = handleTable().add(HandleType::Document, this);
-    window_ = handleTable().add(HandleType::Window, this);
+    ownWindow_ = window_ = handleTable().add(HandleType::Window, this);
 }
 
 Document::~Document() {
     objects_.clear();
     library_.components.clear();
-    handleTable().remove(window_);
+    handleTable().remove(ownWindow_);
     handleTable().remove(handle_);
 }
 

@@ -21,7 +21,10 @@ public:
     ~Document();
 
     Handle handle() const { return handle_; }
-    Handle window() const { return window_; } // the editor window that shows the document
+    // The editor window that shows the document: a handle of the document's own until the host program shows it
+    // in one of its windows.
+    Handle window() const { return window_; }
+    void showIn(Handle window) { window_ = window; }
 
     const std::filesystem::path& fileName() const { return fileName_; }
     void setFileName(std::filesystem::path fileName) { fileName_ = std::move(fileName); }
@@ -55,6 +58,7 @@ public:
 
 private:
     Handle handle_ = 0;
+    Handle ownWindow_ = 0;
     Handle window_ = 0;
     std::filesystem::path fileName_;
     DocumentOptions options_;

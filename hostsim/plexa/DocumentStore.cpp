@@ -97,7 +97,13 @@ Document* DocumentStore::find(const std::filesystem::path& file) const {
 }
 
 Document* DocumentStore::findByWindow(Handle window) const {
-    return handleTable().find<Document>(window, HandleType::Window);
+    if (window == 0)
+        return nullptr;
+    for (const auto& document : documents_) {
+        if (document->window() == window)
+            return document.get();
+    }
+    return nullptr;
 }
 
 SheetObject* DocumentStore::object(Handle object) const {

@@ -228,11 +228,9 @@ TEST_F(LongSearch, TimeOutEndsTheSearch) {
     EXPECT_TRUE(Route(routed, start, goal)) << "the same search ends at the goal on a steady clock";
 }
 
-// Open: the simulated host's editor window is no window of the system, so no message can be posted to it and the
-// Escape poll finds an empty queue. Re-enable once the host's editor window takes messages.
 // An Escape pressed in the editor ends the search; any other message waiting for the editor stays in its queue and
 // the search goes on.
-TEST_F(LongSearch, DISABLED_EscapeEndsTheSearchOtherMessagesStay) {
+TEST_F(LongSearch, EscapeEndsTheSearchOtherMessagesStay) {
     const uint32_t editor = hostsim::DocumentStore::instance().editorWindow();
 
     ASSERT_TRUE(platform::PostKeyPress(editor, platform::EscapeKey));
