@@ -31,7 +31,7 @@ SheetObject& Document::add(std::unique_ptr<SheetObject> object) {
     if (object->part)
         placePart(*object, library_);
     objects_.push_back(std::move(object));
-    changed();
+    changed(*objects_.back());
     return *objects_.back();
 }
 
@@ -47,11 +47,24 @@ std::unique_ptr<SheetObject> Document::remove(const SheetObject& object) {
     return removed;
 }
 
+void Document::changed(const SheetObject& object) {
+    if (indexStale_)
+        return;
+    unfiled_.push_back(object.owner ? object.owner : &object);
+    // Filing many objects one by one costs more than one rebuild.
+    if (unfiled_.size() > objects_.size() / 4 + 64)
+        changed();
+}
+
 std::vector<SheetObject*> Document::objectsAt(const Rect& area, KindSet kinds) const {
     if (indexStale_) {
         index_.build(objects_);
         indexStale_ = false;
+        unfiled_.clear();
     }
+    for (const SheetObject* object : unfiled_)
+        index_.refile(objects_, *object);
+    unfiled_.clear();
     std::vector<SheetObject*> found;
     for (uint32_t position : index_.query(area)) {
         if (kindSetHas(kinds, objects_[position]->kind))

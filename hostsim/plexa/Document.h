@@ -53,7 +53,9 @@ public:
     size_t selectInside(const Rect& area);
     void deselectAll();
 
-    // Call after changing an object's place or extent directly, so that spatial questions see the change.
+    // Call after changing objects' places or extents directly, so that spatial questions see the change: the one
+    // object (or the part that owns it), or else the whole sheet.
+    void changed(const SheetObject& object);
     void changed() { indexStale_ = true; }
 
 private:
@@ -67,6 +69,7 @@ private:
     std::vector<std::unique_ptr<SheetObject>> objects_;
     mutable SpatialIndex index_;
     mutable bool indexStale_ = true;
+    mutable std::vector<const SheetObject*> unfiled_; // added or changed since the index was last brought up to date
 };
 
 } // namespace hostsim

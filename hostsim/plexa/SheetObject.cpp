@@ -63,7 +63,7 @@ void SheetObject::attach(Document* onDocument, SheetObject* ownedBy) {
 
 void SheetObject::changed() const {
     if (document)
-        document->changed();
+        document->changed(*this);
 }
 
 std::unique_ptr<SheetObject> SheetObject::clone() const {

@@ -10,23 +10,75 @@ uint64_t SpatialIndex::cellKey(int64_t column, int64_t row) {
     return (static_cast<uint64_t>(static_cast<uint32_t>(column)) << 32) | static_cast<uint32_t>(row);
 }
 
+namespace {
+
+struct CellSpan {
+    int64_t left, bottom, right, top;
+    int64_t count() const { return (right - left + 1) * (top - bottom + 1); }
+};
+
+CellSpan cellsOf(const Rect& bounds, int shift) {
+    return {bounds.left >> shift, bounds.bottom >> shift, bounds.right >> shift, bounds.top >> shift};
+}
+
+} // namespace
+
 void SpatialIndex::build(const std::vector<std::unique_ptr<SheetObject>>& objects) {
     bounds_.clear();
     cells_.clear();
     large_.clear();
+    positions_.clear();
     bounds_.reserve(objects.size());
+    positions_.reserve(objects.size());
     for (uint32_t i = 0; i < objects.size(); ++i) {
-        const Rect bounds = boundsOf(*objects[i]);
-        bounds_.push_back(bounds);
-        const int64_t left = bounds.left >> CellShift, right = bounds.right >> CellShift;
-        const int64_t bottom = bounds.bottom >> CellShift, top = bounds.top >> CellShift;
-        if ((right - left + 1) * (top - bottom + 1) > MaxCellsPerObject) {
-            large_.push_back(i);
-            continue;
-        }
-        for (int64_t column = left; column <= right; ++column) {
-            for (int64_t row = bottom; row <= top; ++row)
-                cells_[cellKey(column, row)].push_back(i);
+        bounds_.push_back(boundsOf(*objects[i]));
+        positions_.emplace(objects[i].get(), i);
+        file(i, bounds_.back());
+    }
+}
+
+void SpatialIndex::refile(const std::vector<std::unique_ptr<SheetObject>>& objects, const SheetObject& object) {
+    const auto known = positions_.find(&object);
+    if (known != positions_.end()) {
+        unfile(known->second);
+        bounds_[known->second] = boundsOf(object);
+        file(known->second, bounds_[known->second]);
+        return;
+    }
+    const auto position = static_cast<uint32_t>(bounds_.size());
+    if (position >= objects.size() || objects[position].get() != &object)
+        return; // not on the sheet any more
+    bounds_.push_back(boundsOf(object));
+    positions_.emplace(&object, position);
+    file(position, bounds_.back());
+}
+
+void SpatialIndex::file(uint32_t position, const Rect& bounds) {
+    const CellSpan span = cellsOf(bounds, CellShift);
+    if (span.count() > MaxCellsPerObject) {
+        large_.push_back(position);
+        return;
+    }
+    for (int64_t column = span.left; column <= span.right; ++column) {
+        for (int64_t row = span.bottom; row <= span.top; ++row)
+            cells_[cellKey(column, row)].push_back(position);
+    }
+}
+
+void SpatialIndex::unfile(uint32_t position) {
+    const auto drop = [position](std::vector<uint32_t>& filed) {
+        filed.erase(std::remove(filed.begin(), filed.end(), position), filed.end());
+    };
+    const CellSpan span = cellsOf(bounds_[position], CellShift);
+    if (span.count() > MaxCellsPerObject) {
+        drop(large_);
+        return;
+    }
+    for (int64_t column = span.left; column <= span.right; ++column) {
+        for (int64_t row = span.bottom; row <= span.top; ++row) {
+            const auto cell = cells_.find(cellKey(column, row));
+            if (cell != cells_.end())
+                drop(cell->second);
         }
     }
 }
