@@ -74,33 +74,48 @@ struct Connection {
     Point Start, Goal;
 };
 
-// Connections from a pin of a part to a pin of its nearest neighbour (Near) or of a part at least half the sheet's
-// width away (across), chosen with a fixed seed.
+// A visible pin end nothing else touches: no wire, power object, label or other part is connected there yet.
+bool IsFree(const hostsim::Document& sheet, const hostsim::SheetObject& part, Point end) {
+    const std::vector<hostsim::SheetObject*> there = sheet.objectsAt(hostsim::Rect::fromCorners(end, end));
+    return std::all_of(there.begin(), there.end(), [&part](const hostsim::SheetObject* o) { return o == &part; });
+}
+
+// Connections between free pin ends, as a user draws them: from a part to its nearest neighbour with a free pin
+// (near), or to a part at least half the sheet's width away (across), chosen with a fixed seed.
 std::vector<Connection> Connections(const hostsim::Document& sheet, bool near, size_t count) {
-    std::vector<const hostsim::SheetObject*> parts;
-    for (const auto& object : sheet.objects())
-        if (object->kind == hostsim::Kind::Part && !object->part->pins.empty())
-            parts.push_back(object.get());
-    std::mt19937 random(7);
-    const auto pinOf = [&random](const hostsim::SheetObject* part) {
-        return part->part->pins[random() % part->part->pins.size()]->location;
+    struct FreePins {
+        const hostsim::SheetObject* Part;
+        std::vector<Point> Ends;
     };
+    std::vector<FreePins> parts;
+    for (const auto& object : sheet.objects()) {
+        if (object->kind != hostsim::Kind::Part)
+            continue;
+        FreePins free{object.get(), {}};
+        for (const auto& pin : object->part->pins)
+            if ((!pin->pin->isHidden || object->part->showHiddenPins) && IsFree(sheet, *object, pin->location))
+                free.Ends.push_back(pin->location);
+        if (!free.Ends.empty())
+            parts.push_back(std::move(free));
+    }
+    std::mt19937 random(7);
+    const auto endOf = [&random](const FreePins& part) { return part.Ends[random() % part.Ends.size()]; };
     const auto distance = [](Point a, Point b) { return std::abs(int64_t{a.x} - b.x) + std::abs(int64_t{a.y} - b.y); };
     std::vector<Connection> connections;
     while (connections.size() < count) {
-        const hostsim::SheetObject* from = parts[random() % parts.size()];
-        const hostsim::SheetObject* to = nullptr;
+        const FreePins& from = parts[random() % parts.size()];
+        const FreePins* to = nullptr;
         if (near) {
-            for (const hostsim::SheetObject* other : parts)
-                if (other != from && (to == nullptr || distance(other->location, from->location) <
-                                                           distance(to->location, from->location)))
-                    to = other;
+            for (const FreePins& other : parts)
+                if (&other != &from && (to == nullptr || distance(other.Part->location, from.Part->location) <
+                                                             distance(to->Part->location, from.Part->location)))
+                    to = &other;
         } else {
-            to = parts[random() % parts.size()];
-            if (distance(from->location, to->location) < sheet.options().sheetWidth / 2)
+            to = &parts[random() % parts.size()];
+            if (distance(from.Part->location, to->Part->location) < sheet.options().sheetWidth / 2)
                 continue;
         }
-        connections.push_back({pinOf(from), pinOf(to)});
+        connections.push_back({endOf(from), endOf(*to)});
     }
     return connections;
 }
