@@ -10,11 +10,12 @@
 #include "hostsim/plexa/JsonFile.h"
 #include "hostsim/render/SheetRenderer.h"
 
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <memory>
-#include <regex>
+#include <string_view>
 
 namespace hostsim {
 
@@ -36,19 +37,41 @@ struct Connection {
     Point Goal;
 };
 
-int32_t Coordinate(const std::string& digits, const std::string& text) {
-    const long long value = std::stoll(digits);
-    if (value < INT32_MIN || value > INT32_MAX)
-        throw InputError("--connect " + text + ": a coordinate is out of range");
-    return int32_t(value);
+constexpr const char* ConnectionForm = "expected X1,Y1:X2,Y2";
+
+[[noreturn]] void BadConnection(const std::string& text, const std::string& problem) {
+    throw InputError("--connect \"" + text + "\": " + problem);
+}
+
+// One coordinate of Text, blanks around it allowed. Read without a pattern matcher, so that no length of text can
+// exhaust the stack, and a long number is reported as out of range rather than as a malformed connection.
+int32_t ReadCoordinate(std::string_view part, const std::string& text) {
+    const size_t first = part.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        BadConnection(text, ConnectionForm);
+    part = part.substr(first, part.find_last_not_of(" \t") - first + 1);
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+    if (end != part.data() + part.size())
+        BadConnection(text, ConnectionForm);
+    if (error != std::errc())
+        BadConnection(text, "a coordinate is out of the range of sheet coordinates");
+    return value;
+}
+
+Point ReadPoint(std::string_view part, const std::string& text) {
+    const size_t comma = part.find(',');
+    if (comma == std::string_view::npos)
+        BadConnection(text, ConnectionForm);
+    return {ReadCoordinate(part.substr(0, comma), text), ReadCoordinate(part.substr(comma + 1), text)};
 }
 
 Connection ReadConnection(const std::string& text) {
-    static const std::regex form(R"(\s*(-?\d{1,11})\s*,\s*(-?\d{1,11})\s*:\s*(-?\d{1,11})\s*,\s*(-?\d{1,11})\s*)");
-    std::smatch m;
-    if (!std::regex_match(text, m, form))
-        throw InputError("--connect \"" + text + "\": expected X1,Y1:X2,Y2");
-    return {{Coordinate(m[1], text), Coordinate(m[2], text)}, {Coordinate(m[3], text), Coordinate(m[4], text)}};
+    const size_t colon = text.find(':');
+    if (colon == std::string::npos)
+        BadConnection(text, ConnectionForm);
+    const std::string_view whole(text);
+    return {ReadPoint(whole.substr(0, colon), text), ReadPoint(whole.substr(colon + 1), text)};
 }
 
 std::string PointText(Point p) {
