@@ -47,6 +47,21 @@ void readContent(const Json& json, const std::filesystem::path& file, Document& 
         document.add(readObject((*objects)[i], childPlace("/objects", i), ObjectContext::Sheet));
 }
 
+// The library file as a sheet written to File must name it: the reference the document was read with is relative to
+// the document's own folder, so a sheet written to another folder names the same library from there.
+std::string libraryReferenceFrom(const Document& document, const std::filesystem::path& file) {
+    const std::filesystem::path reference(document.libraryFile());
+    if (reference.is_absolute())
+        return reference.generic_string();
+    std::error_code error;
+    const auto folderOf = [&error](const std::filesystem::path& sheet) {
+        return std::filesystem::absolute(sheet, error).lexically_normal().parent_path();
+    };
+    const std::filesystem::path library = (folderOf(document.fileName()) / reference).lexically_normal();
+    const std::filesystem::path relative = library.lexically_relative(folderOf(file));
+    return (relative.empty() ? library : relative).generic_string();
+}
+
 } // namespace
 
 std::unique_ptr<Document> readSheet(const std::filesystem::path& file) {
@@ -65,7 +80,7 @@ void writeSheet(const Document& document, const std::filesystem::path& file) {
     json["format"] = SheetFormat;
     json["version"] = SheetVersion;
     if (!document.libraryFile().empty())
-        json["library"] = document.libraryFile();
+        json["library"] = libraryReferenceFrom(document, file);
     else if (!document.library().components.empty())
         json["library"] = writeLibrary(document.library());
     static const DocumentOptions defaults;

@@ -75,6 +75,22 @@ TEST_F(SheetFileTest, ExamplesAndGeneratedSheetsSurviveARoundTrip) {
     }
 }
 
+TEST_F(SheetFileTest, ASheetWrittenElsewhereStillFindsItsLibrary) {
+    std::filesystem::copy_file(example("amplifier.sch"), folder / "amplifier.sch");
+    const std::filesystem::path elsewhere = folder.parent_path() / "out" / "deeper";
+    std::filesystem::create_directories(elsewhere);
+    for (const auto& file : {elsewhere / "copy.sch", folder / "same.sch"}) {
+        store().reset();
+        const size_t components = store().open(folder / "amplifier.sch").library().components.size();
+        ASSERT_GT(components, 0u);
+        store().save(*store().find(folder / "amplifier.sch"), file);
+        store().reset();
+        EXPECT_EQ(components, store().open(file).library().components.size()) << file;
+    }
+    EXPECT_NE(std::string::npos, readFile(folder / "same.sch").find("\"../library/parts.lib\""))
+        << "a sheet written beside the one read names its library as that one does";
+}
+
 TEST_F(SheetFileTest, ValuesOnlyTheHostCallsExchangeAreKept) {
     std::filesystem::copy_file(example("board.sch"), folder / "board.sch");
     Document& board = store().open(folder / "board.sch");
