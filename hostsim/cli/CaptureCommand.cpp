@@ -35,23 +35,14 @@ struct CaptureOptions {
 };
 
 std::vector<int32_t> ReadNumbers(const std::string& text, size_t count, const char* flag) {
+    const std::string expected = std::string(flag) + " takes " + std::to_string(count) + " numbers separated by commas";
     std::vector<int32_t> numbers;
     std::istringstream in(text);
     std::string item;
-    while (std::getline(in, item, ',')) {
-        size_t used = 0;
-        long long value = 0;
-        try {
-            value = std::stoll(item, &used);
-        } catch (const std::exception&) {
-            used = 0;
-        }
-        if (used == 0 || used != item.size() || value < INT32_MIN || value > INT32_MAX)
-            throw InputError(std::string(flag) + ": \"" + item + "\" is not a sheet coordinate");
-        numbers.push_back(int32_t(value));
-    }
+    while (std::getline(in, item, ','))
+        numbers.push_back(readSheetCoordinate(item, flag, expected));
     if (numbers.size() != count)
-        throw InputError(std::string(flag) + " takes " + std::to_string(count) + " numbers separated by commas");
+        throw InputError(expected);
     return numbers;
 }
 

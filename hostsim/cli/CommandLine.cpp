@@ -1,5 +1,6 @@
 #include "hostsim/cli/CommandLine.h"
 
+#include <charconv>
 #include <iostream>
 
 #include "hostsim/plexa/DocumentStore.h"
@@ -40,6 +41,23 @@ int CommandLine::run(int argc, char** argv) {
         std::cerr << "tessellon-sim: " << error.what() << "\n";
         return ExitFailed;
     }
+}
+
+int32_t readSheetCoordinate(std::string_view item, const std::string& context, const std::string& expected) {
+    const std::string written(item);
+    const size_t first = item.find_first_not_of(" \t");
+    const std::string_view number = first == std::string_view::npos
+                                        ? std::string_view()
+                                        : item.substr(first, item.find_last_not_of(" \t") - first + 1);
+    // Read without a pattern matcher: no length of text can exhaust the stack, and a long number is out of range
+    // rather than malformed.
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (number.empty() || end != number.data() + number.size())
+        throw InputError(context + ": \"" + written + "\" is not a sheet coordinate; " + expected);
+    if (error != std::errc())
+        throw InputError(context + ": \"" + written + "\" is out of the range of sheet coordinates");
+    return value;
 }
 
 Document& openSheet(const std::filesystem::path& file) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include <CLI/CLI.hpp>
 
@@ -41,6 +42,11 @@ private:
     CLI::App app_;
     std::function<int()> chosen_;
 };
+
+// One sheet coordinate: a decimal number, blanks around it allowed. Throws InputError naming Context and the item
+// when the item is no number (adding Expected, what the whole argument must look like) or lies outside the 32-bit
+// sheet coordinates.
+int32_t readSheetCoordinate(std::string_view item, const std::string& context, const std::string& expected);
 
 // A sheet file opened as a document of the store and made current (InputError when it cannot be read).
 Document& openSheet(const std::filesystem::path& file);

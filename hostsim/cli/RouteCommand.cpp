@@ -10,7 +10,6 @@
 #include "hostsim/plexa/JsonFile.h"
 #include "hostsim/render/SheetRenderer.h"
 
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -39,37 +38,19 @@ struct Connection {
 
 constexpr const char* ConnectionForm = "expected X1,Y1:X2,Y2";
 
-[[noreturn]] void BadConnection(const std::string& text, const std::string& problem) {
-    throw InputError("--connect \"" + text + "\": " + problem);
-}
-
-// One coordinate of Text, blanks around it allowed. Read without a pattern matcher, so that no length of text can
-// exhaust the stack, and a long number is reported as out of range rather than as a malformed connection.
-int32_t ReadCoordinate(std::string_view part, const std::string& text) {
-    const size_t first = part.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        BadConnection(text, ConnectionForm);
-    part = part.substr(first, part.find_last_not_of(" \t") - first + 1);
-    int32_t value = 0;
-    const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
-    if (end != part.data() + part.size())
-        BadConnection(text, ConnectionForm);
-    if (error != std::errc())
-        BadConnection(text, "a coordinate is out of the range of sheet coordinates");
-    return value;
-}
-
 Point ReadPoint(std::string_view part, const std::string& text) {
+    const std::string context = "--connect \"" + text + "\"";
     const size_t comma = part.find(',');
     if (comma == std::string_view::npos)
-        BadConnection(text, ConnectionForm);
-    return {ReadCoordinate(part.substr(0, comma), text), ReadCoordinate(part.substr(comma + 1), text)};
+        throw InputError(context + ": " + ConnectionForm);
+    return {readSheetCoordinate(part.substr(0, comma), context, ConnectionForm),
+            readSheetCoordinate(part.substr(comma + 1), context, ConnectionForm)};
 }
 
 Connection ReadConnection(const std::string& text) {
     const size_t colon = text.find(':');
     if (colon == std::string::npos)
-        BadConnection(text, ConnectionForm);
+        throw InputError("--connect \"" + text + "\": " + ConnectionForm);
     const std::string_view whole(text);
     return {ReadPoint(whole.substr(0, colon), text), ReadPoint(whole.substr(colon + 1), text)};
 }
