@@ -1,6 +1,7 @@
 // The whole capture through the host program and the real Snapscribe library: the wizard played from the flags,
 // the region and reference point from the host's input queue, the script compared with checked-in golden files.
 #include "HostProgram.h"
+#include "tests/ReadFile.h"
 
 #include <gmock/gmock.h>
 
@@ -13,13 +14,6 @@ namespace {
 
 using ::testing::HasSubstr;
 using ::testing::Not;
-
-std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class Capture : public TestFolder {
 protected:
@@ -58,7 +52,7 @@ TEST_F(Capture, ExampleSheetInBothLanguagesMatchesTheGoldenScripts) {
         const ProgramRun run = CaptureAmplifier(c.Language, script);
         ASSERT_EQ(run.ExitCode, 0) << run;
         EXPECT_THAT(run.Out, HasSubstr("Sch:SelectObjectsInsideArea"));
-        EXPECT_EQ(ReadFile(script), ReadFile(FixturesFolder() / "capture" / c.Golden));
+        EXPECT_EQ(testsupport::ReadFile(script), testsupport::ReadFile(FixturesFolder() / "capture" / c.Golden));
     }
 }
 

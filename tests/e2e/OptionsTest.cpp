@@ -1,5 +1,6 @@
 // Wirewright's options dialog through the host program: flags become what a user types, OK saves Router.ini.
 #include "HostProgram.h"
+#include "tests/ReadFile.h"
 
 #include <gmock/gmock.h>
 
@@ -11,13 +12,6 @@ namespace {
 
 using ::testing::HasSubstr;
 
-std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 using Options = TestFolder;
 
 TEST_F(Options, FlagsAreTypedIntoTheDialogAndSavedOnOk) {
@@ -28,7 +22,7 @@ TEST_F(Options, FlagsAreTypedIntoTheDialogAndSavedOnOk) {
         {"options", "--clearance", "12", "--timeout", "9", "--avoid", "3", "--user-data", userData}, folder);
     ASSERT_EQ(run.ExitCode, 0) << run;
     EXPECT_THAT(run.Out, HasSubstr("Clearance = 12"));
-    const std::string ini = ReadFile(folder / "user" / "Router.ini");
+    const std::string ini = testsupport::ReadFile(folder / "user" / "Router.ini");
     EXPECT_THAT(ini, HasSubstr("TimeOut=9000"));
     EXPECT_THAT(ini, HasSubstr("Avoid Wires Position=3"));
 

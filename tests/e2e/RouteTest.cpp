@@ -2,6 +2,7 @@
 // for them and read back by the host, failures that leave no wire behind, the per-user settings folder, and bad
 // usage that writes nothing.
 #include "HostProgram.h"
+#include "tests/ReadFile.h"
 
 #include <gmock/gmock.h>
 
@@ -43,13 +44,6 @@ struct Report {
     bool Routed = false;
     size_t Vertices = 0;
 };
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::vector<long> Numbers(const std::string& text) {
     static const std::regex number(R"(-?\d+)");
@@ -174,7 +168,7 @@ TEST_F(Route, PinToPinConnectionsAllRouteAndTheHostReadsThemBack) {
         ExpectSoundRoute(wire, reports[i].Start, reports[i].Goal, after.Parts);
     }
 
-    const std::string svg = ReadFile(picture);
+    const std::string svg = testsupport::ReadFile(picture);
     EXPECT_TRUE(svg.starts_with("<svg") || svg.starts_with("<?xml")) << svg.substr(0, 80);
     EXPECT_THAT(svg, HasSubstr("</svg>"));
 }
@@ -203,7 +197,7 @@ TEST_F(Route, NothingRoutedWritesTheSheetAndPictureAsTheyWere) {
     EXPECT_EQ(RunHostProgram({"inspect", routed.string()}).Out, RunHostProgram({"inspect", sheet.string()}).Out);
     const fs::path plain = folder / "plain.svg";
     ASSERT_EQ(RunHostProgram({"render", sheet.string(), "-o", plain.string()}).ExitCode, 0);
-    EXPECT_EQ(ReadFile(picture), ReadFile(plain));
+    EXPECT_EQ(testsupport::ReadFile(picture), testsupport::ReadFile(plain));
 }
 
 TEST_F(Route, TheRouterReadsItsSettingsFromTheUserDataFolder) {
@@ -225,7 +219,7 @@ TEST_F(Route, TheRouterReadsItsSettingsFromTheUserDataFolder) {
     EXPECT_NE(usualSheet.Wires.back(), wideSheet.Wires.back());
     ExpectSoundRoute(wideSheet.Wires.back(), {420, 580}, {460, 500}, wideSheet.Parts);
     // Routing only reads the settings.
-    EXPECT_EQ(ReadFile(folder / "wide" / "Router.ini"), settings);
+    EXPECT_EQ(testsupport::ReadFile(folder / "wide" / "Router.ini"), settings);
     EXPECT_FALSE(fs::exists(folder / "user" / "Router.ini"));
 }
 

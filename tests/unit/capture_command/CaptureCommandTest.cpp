@@ -2,6 +2,7 @@
 #include "CaptureFixture.h"
 
 #include "platform/Sound.h"
+#include "tests/ReadFile.h"
 
 #include <fstream>
 #include <sstream>
@@ -10,13 +11,6 @@ namespace snapscribe::testing {
 namespace {
 
 using ::testing::HasSubstr;
-
-std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class CaptureCommandTest : public CaptureFixture {};
 
@@ -58,7 +52,7 @@ TEST_F(CaptureCommandTest, ScriptIsWrittenInTheChosenLanguageFromTheSelection) {
     for (const char* language : {"ClientBasic", "ClientPascal"}) {
         const auto script = folder / (std::string(language) + ".txt");
         RunCommand(ToFinishPage(language, script) + "check cbLoadMacro off\nclick Button_Next\nanswer OK\n");
-        const std::string text = ReadFile(script);
+        const std::string text = testsupport::ReadFile(script);
         EXPECT_THAT(text, HasSubstr("Sch:PlaceWire")) << language;
         EXPECT_THAT(text, HasSubstr(std::string(language) == "ClientBasic" ? "Sub " : "Procedure ")) << language;
     }
@@ -72,13 +66,13 @@ TEST_F(CaptureCommandTest, OverwriteConfirmationCancelKeepsTheFileAndOkReplacesI
     const auto cancelled = RunCommand("click Button_Next\nset ebMacroFileName " + script.string() +
                                       "\nclick Button_Next\nanswer Cancel\nclick Button_Cancel\n");
     EXPECT_EQ(cancelled.back().Message, script.string() + " already exists.\rDo you want to overwrite it?");
-    EXPECT_EQ(ReadFile(script), "old contents");
+    EXPECT_EQ(testsupport::ReadFile(script), "old contents");
     EXPECT_FALSE(Contains(Processes(), "Sch:SelectObjectsInsideArea")) << "Cancel stays on the names page";
 
     RunCommand("click Button_Next\nset ebMacroFileName " + script.string() +
                "\nclick Button_Next\nanswer OK\nclick Button_Next\nclick Button_Next\ncheck cbLoadMacro off\n"
                "click Button_Next\nanswer OK\n");
-    EXPECT_NE(ReadFile(script), "old contents");
+    EXPECT_NE(testsupport::ReadFile(script), "old contents");
 }
 
 TEST_F(CaptureCommandTest, MissingSchematicIsReportedAndTheWizardStays) {

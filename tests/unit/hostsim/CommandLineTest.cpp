@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "tests/ReadFile.h"
 #include "tests/unit/hostsim/StoreFixture.h"
 
 namespace hostsim::test {
@@ -28,13 +29,6 @@ Outcome run(const std::string& arguments) {
         output.append(buffer, n);
     const int status = pclose(pipe);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
-std::string readFile(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 class CommandLineTest : public ::testing::Test {
@@ -68,7 +62,7 @@ TEST_F(CommandLineTest, ExitStatusesOfUsageInputAndJobFaults) {
         EXPECT_EQ(c.status, result.status) << c.arguments << "\n" << result.output;
         EXPECT_NE(std::string::npos, result.output.find(c.says)) << c.arguments << "\n" << result.output;
     }
-    EXPECT_NE(std::string::npos, readFile(at("x.svg")).find("<svg"));
+    EXPECT_NE(std::string::npos, testsupport::ReadFile(at("x.svg")).find("<svg"));
 }
 
 TEST_F(CommandLineTest, InspectPrintsOneLinePerObject) {
@@ -95,8 +89,8 @@ TEST_F(CommandLineTest, GenerateIsTheSameForTheSameSeed) {
     ASSERT_EQ(0, run("generate --parts=40 --seed 5 -o " + at("a.sch")).status);
     ASSERT_EQ(0, run("generate --parts=40 --seed 5 -o " + at("b.sch")).status);
     ASSERT_EQ(0, run("generate --parts=40 --seed 6 -o " + at("c.sch")).status);
-    EXPECT_EQ(readFile(at("a.sch")), readFile(at("b.sch")));
-    EXPECT_NE(readFile(at("a.sch")), readFile(at("c.sch")));
+    EXPECT_EQ(testsupport::ReadFile(at("a.sch")), testsupport::ReadFile(at("b.sch")));
+    EXPECT_NE(testsupport::ReadFile(at("a.sch")), testsupport::ReadFile(at("c.sch")));
     const Outcome inspected = run("inspect " + at("a.sch"));
     ASSERT_EQ(0, inspected.status);
     size_t parts = 0;

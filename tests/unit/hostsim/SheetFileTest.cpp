@@ -8,17 +8,11 @@
 #include "hostsim/plexa/ObjectCodec.h"
 #include "hostsim/plexa/SheetFile.h"
 #include "hostsim/sheetgen/SheetGenerator.h"
+#include "tests/ReadFile.h"
 #include "tests/unit/hostsim/StoreFixture.h"
 
 namespace hostsim::test {
 namespace {
-
-std::string readFile(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class SheetFileTest : public StoreTest {
 protected:
@@ -63,7 +57,7 @@ TEST_F(SheetFileTest, ExamplesAndGeneratedSheetsSurviveARoundTrip) {
         std::filesystem::copy_file(file, folder / "in.sch", std::filesystem::copy_options::overwrite_existing);
         const Document& first = store().open(folder / "in.sch");
         store().save(first, folder / "out.sch");
-        const std::string written = readFile(folder / "out.sch");
+        const std::string written = testsupport::ReadFile(folder / "out.sch");
         const Json before = content(first);
         const DocumentOptions options = first.options();
         store().reset();
@@ -71,7 +65,7 @@ TEST_F(SheetFileTest, ExamplesAndGeneratedSheetsSurviveARoundTrip) {
         EXPECT_EQ(before, content(second)) << file;
         EXPECT_TRUE(options == second.options()) << file;
         store().save(second, folder / "again.sch");
-        EXPECT_EQ(written, readFile(folder / "again.sch")) << file;
+        EXPECT_EQ(written, testsupport::ReadFile(folder / "again.sch")) << file;
     }
 }
 
@@ -87,7 +81,7 @@ TEST_F(SheetFileTest, ASheetWrittenElsewhereStillFindsItsLibrary) {
         store().reset();
         EXPECT_EQ(components, store().open(file).library().components.size()) << file;
     }
-    EXPECT_NE(std::string::npos, readFile(folder / "same.sch").find("\"../library/parts.lib\""))
+    EXPECT_NE(std::string::npos, testsupport::ReadFile(folder / "same.sch").find("\"../library/parts.lib\""))
         << "a sheet written beside the one read names its library as that one does";
 }
 
@@ -180,7 +174,7 @@ TEST_F(SheetFileTest, AFailedWriteLeavesThePreviousFile) {
     document.add(makeObject(Kind::Junction));
     std::filesystem::create_directory(folder / "keep.sch.writing"); // the temporary name is taken
     EXPECT_THROW(store().save(document, file), SheetError);
-    EXPECT_EQ("{\"objects\": []}", readFile(file));
+    EXPECT_EQ("{\"objects\": []}", testsupport::ReadFile(file));
     EXPECT_THROW(store().save(document, folder / "no/such/folder/x.sch"), SheetError);
 }
 

@@ -1,6 +1,7 @@
 #include "router/Options.h"
 
 #include "platform/Folders.h"
+#include "tests/ReadFile.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +30,6 @@ protected:
     }
 
     static void WriteFile(const std::string& Path, const std::string& Text) { std::ofstream(Path) << Text; }
-    static std::string ReadFile(const std::string& Path) {
-        std::stringstream Text;
-        Text << std::ifstream(Path).rdbuf();
-        return Text.str();
-    }
 
     fs::path Folder;
 };
@@ -85,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RouteOptionsTest, SaveWritesTheThreeKeys) {
     TRouteOptions Options;
     ASSERT_TRUE(Options.Save());
-    EXPECT_EQ(ReadFile(Options.IniFile()), "[Options]\r\nTimeOut=3000\r\nClearance=5\r\nAvoid Wires Position=1\r\n");
+    EXPECT_EQ(testsupport::ReadFile(Options.IniFile()),
+              "[Options]\r\nTimeOut=3000\r\nClearance=5\r\nAvoid Wires Position=1\r\n");
 }
 
 TEST_F(RouteOptionsTest, SaveKeepsEverythingElseInTheFile) {
@@ -97,7 +94,7 @@ TEST_F(RouteOptionsTest, SaveKeepsEverythingElseInTheFile) {
     Options.SetAvoidWiresPosition(7);
     ASSERT_TRUE(Options.Save());
 
-    const std::string Text = ReadFile(Options.IniFile());
+    const std::string Text = testsupport::ReadFile(Options.IniFile());
     for (const char* Kept : {"; kept", "[Window]", "Left=10", "Extra=yes", "[Tail]", "A=1"})
         EXPECT_NE(Text.find(Kept), std::string::npos) << Kept;
     TRouteOptions Reread;

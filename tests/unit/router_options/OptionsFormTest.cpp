@@ -6,6 +6,7 @@
 #include "platform/forms/Driver.h"
 #include "platform/forms/ScriptedDriver.h"
 #include "platform/forms/SvgSnapshot.h"
+#include "tests/ReadFile.h"
 
 #include <gtest/gtest.h>
 
@@ -32,13 +33,6 @@ TShownOptions Values(const TRouteOptions& O) {
     return {O.TimeOut(), O.Clearance(), O.AvoidWiresPosition()};
 }
 
-std::string ReadFile(const fs::path& File) {
-    std::ifstream In(File, std::ios::binary);
-    std::ostringstream Text;
-    Text << In.rdbuf();
-    return Text.str();
-}
-
 // Each test keeps Router.ini in a folder of its own, loaded with TimeOut 3500, Clearance 7, level 4.
 class OptionsDialogTest : public ::testing::Test {
 protected:
@@ -52,7 +46,7 @@ protected:
         std::ofstream(Options->IniFile())
             << "; kept\n[Options]\nTimeOut=3500\nClearance=7\nAvoid Wires Position=4\n[Other]\nKey=1\n";
         Options->Load();
-        Original = ReadFile(Options->IniFile());
+        Original = testsupport::ReadFile(Options->IniFile());
     }
     void TearDown() override {
         platform::SetUserDataFolderOverride("");
@@ -105,7 +99,7 @@ TEST_F(OptionsDialogTest, OkSavesWhatWasTypedAndLeftOrTypedThenClicked) {
         EXPECT_EQ(Values(*Options), Case.Expected);
         TRouteOptions Reloaded;
         EXPECT_EQ(Values(Reloaded), Case.Expected) << "saved to Router.ini";
-        const std::string Saved = ReadFile(Options->IniFile());
+        const std::string Saved = testsupport::ReadFile(Options->IniFile());
         EXPECT_NE(Saved.find("[Other]\nKey=1"), std::string::npos) << Saved;
         EXPECT_NE(Saved.find("; kept"), std::string::npos) << Saved;
     }
@@ -117,7 +111,7 @@ TEST_F(OptionsDialogTest, CancelAndEscapeChangeNeitherOptionsNorFile) {
         SCOPED_TRACE(Script);
         EXPECT_FALSE(Play(Script));
         EXPECT_EQ(Values(*Options), (TShownOptions{3500, 7, 4}));
-        EXPECT_EQ(ReadFile(Options->IniFile()), Original);
+        EXPECT_EQ(testsupport::ReadFile(Options->IniFile()), Original);
     }
 }
 
