@@ -26,11 +26,6 @@ constexpr int WizardHeight = 317;
 constexpr int ButtonPanelHeight = 42;
 constexpr int LastPage = 4;
 
-template <typename T> T& Place(T& control, int left, int top, int width, int height) {
-    control.SetBounds(left, top, width, height);
-    return control;
-}
-
 forms::Label& AddLabel(forms::Control& page, const char* name, const char* caption, int left, int top) {
     auto& label = page.Add<forms::Label>(name);
     label.SetCaption(caption);

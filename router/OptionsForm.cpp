@@ -18,11 +18,6 @@ constexpr int32_t MillisecondsPerSecond = 1000;
 constexpr int32_t LowestBoxValue = 1;
 constexpr int32_t HighestBoxValue = 99;
 
-template <typename T> T& Place(T& Control, int Left, int Top, int Width, int Height) {
-    Control.SetBounds(Left, Top, Width, Height);
-    return Control;
-}
-
 forms::Label& AddLabel(forms::Control& Parent, const char* Name, const char* Caption, int Left, int Top, int Width,
                        int Height) {
     auto& Label = Place(Parent.Add<forms::Label>(Name), Left, Top, Width, Height);

@@ -158,4 +158,10 @@ private:
     int helpContext_ = 0;
 };
 
+// Sets a control's bounds and answers it, so that a control is added and placed in one expression.
+template <typename T> T& Place(T& control, int left, int top, int width, int height) {
+    control.SetBounds(left, top, width, height);
+    return control;
+}
+
 } // namespace platform::forms
